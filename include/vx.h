@@ -1,0 +1,194 @@
+/*
+ * vx: an interface handler library.
+ *
+ * The application describes its whole user interface in a text file; the library
+ * loads it, opens the main window and calls the application's named callbacks.
+ * This is the library's one public header. It compiles as C and as C++.
+ */
+#ifndef VX_H
+#define VX_H
+
+#include <stdint.h>
+#include <stdio.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__GNUC__) || defined(__clang__)
+#define VX_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#define VX_NORETURN __attribute__((noreturn))
+#else
+#define VX_PRINTF(fmt, args)
+#define VX_NORETURN
+#endif
+
+#define VX_VERSION "2.0.6"
+
+/* Backing-store switch of VXinterfaceinit: windows may save what they cover. */
+#define BSTORE 1
+
+/* Event types. */
+#define EXPOSE 0
+#define BUTTONPRESS 1
+#define BUTTONRELEASE 2
+#define KEYPRESS 3
+#define MOTION 4
+
+/* Key codes besides plain character codes. Backspace and Delete both give 8. */
+#define ARROWLEFT 28
+#define ARROWRIGHT 29
+#define ARROWUP 30
+#define ARROWDOWN 31
+
+/* Codes passed to a drag area's callback. */
+#define DRAGBEGIN 1
+#define DRAGMOTION 2
+#define DRAGEND 3
+#define DRAGINSIDE 4
+#define DRAGCLICK 5
+#define DRAGLEAVE 6
+
+/* One input event, in main-window pixels. */
+typedef struct Event {
+  int8_t type; /* EXPOSE, BUTTONPRESS, BUTTONRELEASE, KEYPRESS or MOTION */
+  uint8_t key; /* key code of a KEYPRESS */
+  int16_t x;
+  int16_t y;
+} Event;
+
+/* What the user did last (VXgetlastaction). */
+typedef struct LastAction {
+  int32_t kind;  /* 0 nothing, 1 button or drag area, 2 popup item */
+  char name[81]; /* window name (kind 1) or popup name (kind 2) */
+  char time[81]; /* local time as "%H:%M:%S" */
+  union {
+    char text[81]; /* kind 1: the button's or drag area's name */
+    int32_t index; /* kind 2: the item's index; kind 0: -1 */
+  } value;
+} LastAction;
+
+/* An RL4 picture in memory; the buffer belongs to the caller. */
+typedef struct Picture {
+  uint32_t tag;
+  int32_t runsize; /* bytes per run: 1, 2 or 3 */
+  uint16_t rows;
+  uint16_t cols;
+  uint16_t* rowlengths; /* entry 0 is 0, entry r + 1 the byte length of row r */
+  unsigned char* runs;
+} Picture;
+
+/*
+ * Callbacks are typed by the role they serve:
+ *   name:  buttons and popup items, called with the object's name;
+ *   drag:  drag areas, called with the position in the area, a drag code and a name
+ *          (null for DRAGBEGIN, DRAGMOTION, DRAGINSIDE and DRAGLEAVE);
+ *   event: per-event functions and the keyboard handler, called with x, y and an argument;
+ *   plain: popup dismissal and the redraw function.
+ * The generic form serves every role and receives the role and the arguments in one
+ * record; it is meant for tools and language bindings.
+ */
+typedef enum VXform {
+  VXFORM_NAME = 1,
+  VXFORM_DRAG = 2,
+  VXFORM_EVENT = 3,
+  VXFORM_PLAIN = 4,
+  VXFORM_GENERIC = 5
+} VXform;
+
+typedef struct VXcall {
+  VXform role;          /* the role the call is made for (never VXFORM_GENERIC) */
+  int x, y;             /* drag and event roles */
+  int arg;              /* drag code (drag role) or argument (event role) */
+  const char* name;     /* name role; drag role for DRAGEND and DRAGCLICK; else null */
+  const char* function; /* the entry's name in the callback table */
+  void* data;           /* the entry's data pointer */
+} VXcall;
+
+typedef int (*VXnamefunc)(const char* name);
+typedef int (*VXdragfunc)(int x, int y, int code, const char* name);
+typedef int (*VXeventfunc)(int x, int y, int arg);
+typedef int (*VXplainfunc)(void);
+typedef int (*VXgenericfunc)(const VXcall* call);
+
+typedef union VXentrypoint {
+  VXnamefunc named;
+  VXdragfunc drag;
+  VXeventfunc event;
+  VXplainfunc plain;
+  VXgenericfunc generic;
+#ifdef __cplusplus
+  constexpr VXentrypoint() : named(nullptr) {}
+  constexpr VXentrypoint(VXnamefunc f) : named(f) {}
+  constexpr VXentrypoint(VXdragfunc f) : drag(f) {}
+  constexpr VXentrypoint(VXeventfunc f) : event(f) {}
+  constexpr VXentrypoint(VXplainfunc f) : plain(f) {}
+  constexpr VXentrypoint(VXgenericfunc f) : generic(f) {}
+#endif
+} VXentrypoint;
+
+/* One row of the application's callback table. */
+typedef struct FunctionEntry {
+  const char* name;
+  VXform form;
+  VXentrypoint call;
+  void* data; /* handed to generic entries; unused by the other forms */
+#ifdef __cplusplus
+  constexpr FunctionEntry() : name(nullptr), form(VXFORM_NAME), call(), data(nullptr) {}
+  constexpr FunctionEntry(const char* n, VXnamefunc f)
+      : name(n), form(VXFORM_NAME), call(f), data(nullptr) {}
+  constexpr FunctionEntry(const char* n, VXdragfunc f)
+      : name(n), form(VXFORM_DRAG), call(f), data(nullptr) {}
+  constexpr FunctionEntry(const char* n, VXeventfunc f)
+      : name(n), form(VXFORM_EVENT), call(f), data(nullptr) {}
+  constexpr FunctionEntry(const char* n, VXplainfunc f)
+      : name(n), form(VXFORM_PLAIN), call(f), data(nullptr) {}
+  constexpr FunctionEntry(const char* n, VXgenericfunc f, void* d = nullptr)
+      : name(n), form(VXFORM_GENERIC), call(f), data(d) {}
+#endif
+} FunctionEntry;
+
+/* Table rows from C (in C++ the same macros, or {"name", function}, work too). */
+#ifdef __cplusplus
+#define VXNAMEENTRY(n, f) FunctionEntry((n), static_cast<VXnamefunc>(f))
+#define VXDRAGENTRY(n, f) FunctionEntry((n), static_cast<VXdragfunc>(f))
+#define VXEVENTENTRY(n, f) FunctionEntry((n), static_cast<VXeventfunc>(f))
+#define VXPLAINENTRY(n, f) FunctionEntry((n), static_cast<VXplainfunc>(f))
+#define VXGENERICENTRY(n, f, d) FunctionEntry((n), static_cast<VXgenericfunc>(f), (d))
+#else
+#define VXNAMEENTRY(n, f) \
+  { (n), VXFORM_NAME, {.named = (f)}, 0 }
+#define VXDRAGENTRY(n, f) \
+  { (n), VXFORM_DRAG, {.drag = (f)}, 0 }
+#define VXEVENTENTRY(n, f) \
+  { (n), VXFORM_EVENT, {.event = (f)}, 0 }
+#define VXPLAINENTRY(n, f) \
+  { (n), VXFORM_PLAIN, {.plain = (f)}, 0 }
+#define VXGENERICENTRY(n, f, d) \
+  { (n), VXFORM_GENERIC, {.generic = (f)}, (d) }
+#endif
+
+/* Hands the callback table to the library; call it before VXinterfaceinit. The
+ * library reads the table and never changes it; it must outlive the program. */
+void VXsetfunctiontable(const FunctionEntry* table, int count);
+
+/* Logs. Level 0 is a warning; any other level is fatal and ends the process with
+ * that level as its exit status. Formats are never taken from user text. */
+int VXopenerrorlog(const char* mode);
+int VXopenoutputlog(const char* mode);
+void VXoutput(const char* format, ...) VX_PRINTF(1, 2);
+void VXerror(int level, const char* format, ...) VX_PRINTF(2, 3);
+
+/* Files, with paths written with "/" separators on every platform. */
+FILE* VXopenfile(const char* path, const char* mode);
+int32_t VXfilesize(FILE* stream);
+
+/* A button's rectangle in main-window pixels and its state; null outputs are skipped. */
+void VXgetbuttonrect(const char* window, const char* button, int* x, int* y, int* width,
+                     int* height, int* state);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

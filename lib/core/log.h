@@ -1,0 +1,15 @@
+// The two logs, as the rest of the library sees them.
+#pragma once
+
+namespace vx {
+
+// How long a fatal report waits before the process exits, in milliseconds.
+constexpr int FATALPAUSE = 2000;
+
+// Changes that wait; tools that report to a terminal and tests use 0.
+void setfatalpause(int milliseconds);
+
+// A fatal report (VXerror at level -1) that the compiler knows does not return.
+[[noreturn]] void fatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace vx

@@ -1,0 +1,103 @@
+// Binding description-file function names to the application's callback table.
+#include "model/callbacks.h"
+
+#include "core/log.h"
+#include "model/getname.h"
+
+namespace vx {
+
+namespace {
+
+const FunctionEntry* callbacktable = nullptr;
+int callbackcount = 0;
+
+const char* rolename(VXform role) {
+  switch (role) {
+    case VXFORM_NAME: return "name (button or popup item)";
+    case VXFORM_DRAG: return "drag-area";
+    case VXFORM_EVENT: return "event (per-event or keyboard)";
+    case VXFORM_PLAIN: return "plain (popup dismissal or redraw)";
+    case VXFORM_GENERIC: return "generic";
+  }
+  return "unknown";
+}
+
+const char* formname(VXform form) {
+  switch (form) {
+    case VXFORM_NAME: return "name";
+    case VXFORM_DRAG: return "drag";
+    case VXFORM_EVENT: return "event";
+    case VXFORM_PLAIN: return "plain";
+    case VXFORM_GENERIC: return "generic";
+  }
+  return "unknown";
+}
+
+// Refuses a call through the wrong type instead of making it.
+void checkform(const FunctionEntry* entry, VXform role) {
+  if (entry->form == role || entry->form == VXFORM_GENERIC) return;
+  fatal("Function |%s| is used as a %s callback, but its table entry holds a %s callback.\n",
+        entry->name != nullptr ? entry->name : "", rolename(role), formname(entry->form));
+}
+
+int callgeneric(const FunctionEntry* entry, VXcall call) {
+  call.function = entry->name;
+  call.data = entry->data;
+  return entry->call.generic(&call);
+}
+
+}  // namespace
+
+const FunctionEntry* bindexact(const char* name, VXform role) {
+  int row = getname(callbacktable, callbackcount, name, "function");
+  const FunctionEntry* entry = &callbacktable[row];
+  checkform(entry, role);
+  return entry;
+}
+
+const FunctionEntry* bindfunction(const char* name, VXform role) {
+  if (name != nullptr && name[0] == '@') name++;
+  return bindexact(name, role);
+}
+
+int callname(const FunctionEntry* entry, const char* name) {
+  if (entry == nullptr) return 0;
+  checkform(entry, VXFORM_NAME);
+  if (entry->form == VXFORM_GENERIC)
+    return callgeneric(entry, {VXFORM_NAME, 0, 0, 0, name, nullptr, nullptr});
+  return entry->call.named(name);
+}
+
+int calldrag(const FunctionEntry* entry, int x, int y, int code, const char* name) {
+  if (entry == nullptr) return 0;
+  checkform(entry, VXFORM_DRAG);
+  if (entry->form == VXFORM_GENERIC)
+    return callgeneric(entry, {VXFORM_DRAG, x, y, code, name, nullptr, nullptr});
+  return entry->call.drag(x, y, code, name);
+}
+
+int callevent(const FunctionEntry* entry, int x, int y, int arg) {
+  if (entry == nullptr) return 0;
+  checkform(entry, VXFORM_EVENT);
+  if (entry->form == VXFORM_GENERIC)
+    return callgeneric(entry, {VXFORM_EVENT, x, y, arg, nullptr, nullptr, nullptr});
+  return entry->call.event(x, y, arg);
+}
+
+int callplain(const FunctionEntry* entry) {
+  if (entry == nullptr) return 0;
+  checkform(entry, VXFORM_PLAIN);
+  if (entry->form == VXFORM_GENERIC)
+    return callgeneric(entry, {VXFORM_PLAIN, 0, 0, 0, nullptr, nullptr, nullptr});
+  return entry->call.plain();
+}
+
+}  // namespace vx
+
+extern "C" void VXsetfunctiontable(const FunctionEntry* table, int count) {
+  if (count < 0 || (table == nullptr && count > 0))
+    vx::fatal("VXsetfunctiontable: a table of %d rows at %p is not a callback table.\n", count,
+              static_cast<const void*>(table));
+  vx::callbacktable = table;
+  vx::callbackcount = count;
+}

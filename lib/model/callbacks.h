@@ -1,0 +1,22 @@
+// The application's callback table: binding names to entries by role, and calling them.
+#pragma once
+
+#include "vx.h"
+
+namespace vx {
+
+// Finds the table row for a function named in the description file and checks that
+// its form can serve the role (VXFORM_NAME, VXFORM_DRAG, VXFORM_EVENT or
+// VXFORM_PLAIN). A leading "@" is skipped. A missing name or a wrong form is fatal.
+const FunctionEntry* bindfunction(const char* name, VXform role);
+
+// The same without skipping an "@" (the redraw function is bound this way).
+const FunctionEntry* bindexact(const char* name, VXform role);
+
+// Calls through an entry in one role; a null entry does nothing and returns 0.
+int callname(const FunctionEntry* entry, const char* name);
+int calldrag(const FunctionEntry* entry, int x, int y, int code, const char* name);
+int callevent(const FunctionEntry* entry, int x, int y, int arg);
+int callplain(const FunctionEntry* entry);
+
+}  // namespace vx

@@ -1,0 +1,67 @@
+// The model's tables and their one allocation.
+#include "model/model.h"
+
+#include <cstring>
+#include <new>
+
+#include "core/log.h"
+
+namespace vx {
+
+InterfaceModel model{};
+
+namespace {
+
+// A zeroed table of count records; a count of 0 has no storage.
+template <class T>
+T* table(int count, const char* failure) {
+  if (count <= 0) return nullptr;
+  T* records = new (std::nothrow) T[static_cast<std::size_t>(count)]();
+  if (records == nullptr) fatal("%s", failure);
+  return records;
+}
+
+}  // namespace
+
+void allocatemodel(const ModelCounts& counts) {
+  if (counts.nwindows < 0 || counts.nwindows > MAXWINDOWS || counts.npopups < 0 ||
+      counts.npopups > MAXPOPUPS)
+    fatal("Too many windows (%d) or popup menus (%d) for the interface model.\n", counts.nwindows,
+          counts.npopups);
+
+  model.nfunctions = counts.nfunctions;
+  model.functions = table<FunctionDecl>(counts.nfunctions, "Out of memory for functions\n");
+  model.nmessages = counts.nmessages;
+  model.messages = table<Message>(counts.nmessages, "Out of memory for messages\n");
+
+  model.npopups = counts.npopups;
+  model.Popups = table<Popup>(counts.npopups, "Out of memory for popup menus\n");
+  for (int p = 0; p < counts.npopups; p++) {
+    Popup& popup = model.Popups[p];
+    popup.nitems = counts.items[static_cast<std::size_t>(p)];
+    popup.item = table<PopupItem>(popup.nitems, "Out of memory for popup menu labels\n");
+  }
+
+  model.nwindows = counts.nwindows;
+  model.Win = table<Window>(counts.nwindows, "Out of memory for windows\n");
+  for (int w = 0; w < counts.nwindows; w++) {
+    Window& window = model.Win[w];
+    window.nbuttons = counts.buttons[static_cast<std::size_t>(w)];
+    window.wb = table<Button>(window.nbuttons, "Out of memory for buttons\n");
+    window.ngraphics = counts.graphics[static_cast<std::size_t>(w)];
+    window.graphics = table<Graphic>(window.ngraphics, "Out of memory for graphics\n");
+  }
+
+  model.nfields = counts.nfields;
+  model.fields = table<Field>(counts.nfields, "Out of memory for fields\n");
+}
+
+char* copytext(const char* text) {
+  if (text == nullptr) text = "";
+  std::size_t size = std::strlen(text) + 1;
+  char* copy = new (std::nothrow) char[size];
+  if (copy != nullptr) std::memcpy(copy, text, size);
+  return copy;
+}
+
+}  // namespace vx

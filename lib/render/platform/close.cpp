@@ -1,0 +1,6 @@
+// Closing the main window.
+#include "render/platform/platform.h"
+
+void VXPclose() {
+  // No window system resources exist yet; the back-ends release theirs here.
+}
