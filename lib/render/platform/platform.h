@@ -1,8 +1,69 @@
 // The graphics platform layer: the only code that talks to the window system.
+//
+// Everything above this header works on palette indexes, pixel coordinates of the
+// 640 x 480 drawing area and Event records. Below it: one software framebuffer shared
+// by every back-end (sdl, headless).
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+
+#include "vx.h"
+
+// The drawing area; other modules test positions against these.
+constexpr int VXPWIDTH = 640;
+constexpr int VXPHEIGHT = 480;
+
+// Set-up and teardown. The command line is searched for the toolkit's --vx- options.
+void VXPopenwindow(const char* title, void* instance, void* previous, const char* commandline,
+                   int showmode);
 // Releases every drawing resource and closes the window; harmless when none is open.
 void VXPclose();
 
-// Sleeps for the given number of milliseconds (nothing for 0 or less).
-void VXPdelay(int milliseconds);
+// Drawing state.
+void VXPsetcolor(std::uint8_t index);
+std::uint8_t VXPgetcolor();
+void VXPsetlinewidth(int width);  // only 1 and 3 are accepted
+int VXPgetlinewidth();
+void VXPsetfont(int code);  // 10 normal, 15 bold
+int VXPgetfont();
+int VXPascent();
+int VXPtextwidth(const char* text);
+void VXPsetxor(int on);
+void VXPsetclip(int left, int top, int width, int height);
+
+// Drawing. Rectangles and ellipses are left, top, width, height.
+void VXPline(int x1, int y1, int x2, int y2);  // the end point is not drawn
+void VXPsetpixel(int x, int y);
+std::uint8_t VXPgetpixel(int x, int y);  // nearest palette entry; 0 before a palette
+std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer);  // buffer of VXPWIDTH entries
+void VXPputrow(int x, int y, const std::uint8_t* indexes, int count);
+void VXPrect(int left, int top, int width, int height);
+void VXPfillrect(int left, int top, int width, int height);
+void VXPellipse(int left, int top, int width, int height);
+void VXPfillellipse(int left, int top, int width, int height);
+void VXPfillpoly(int count, const std::int32_t* points);  // count (x, y) pairs
+void VXPtext(int x, int baseline, const char* text);
+
+// Backing-store bitmaps, slots 1 to 5.
+int VXPcreatestore(int slot, int width, int height);
+int VXPsavestore(int slot, int left, int top, int width, int height);
+int VXPrestorestore(int slot, int left, int top);
+
+// The device palette: count entries (16 or 256) of 6-bit red, green, blue.
+void VXPsetpalette(const std::uint8_t (*table)[3], int count);
+
+// Events and time.
+int VXPgetevent(Event* event);  // always 1; the quit message ends the program
+unsigned long VXPmarktime();
+unsigned long VXPelapsed();
+
+// Other services and hooks.
+void VXPbeep();
+int VXPmousepresent();
+void VXPdelay(int milliseconds);  // sleeps; nothing for 0 or less
+void VXPsetpointer(int x, int y);
+void VXPstartdevice();
+void VXPafterevent();
+void VXPstopdevice();
+int VXPisterminal(std::FILE* file);
