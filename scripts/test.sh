@@ -21,3 +21,14 @@ echo "== normal build"
 run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== sanitizer build"
 run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
+
+# A short fuzzing run of the description-file loader under the same sanitizers; new
+# inputs go to a scratch directory, the committed seeds stay as they are.
+echo "== fuzzing the loader for ${VX_FUZZ_SECONDS:-30} s"
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVX_SANITIZE=ON -DVX_FUZZ=ON -DVX_TESTS=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs" --target load_fuzz
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+build/fuzz/fuzz/load_fuzz -max_total_time="${VX_FUZZ_SECONDS:-30}" -print_final_stats=1 \
+  -detect_leaks=0 "$scratch" fuzz/corpus/load 2>&1 | tail -n 12

@@ -13,10 +13,13 @@ namespace {
 std::FILE* errorlog = nullptr;
 std::FILE* outputlog = nullptr;
 int fatalpause = vx::FATALPAUSE;
+vx::ReportHook reporthook = nullptr;
 
 }  // namespace
 
 void vx::setfatalpause(int milliseconds) { fatalpause = milliseconds; }
+
+void vx::setreporthook(ReportHook hook) { reporthook = hook; }
 
 extern "C" int VXopenerrorlog(const char* mode) {
   if (errorlog != nullptr) return 1;
@@ -52,6 +55,10 @@ namespace {
 
 // Writes one report; a nonzero level ends the process.
 void report(int level, const char* format, va_list args) {
+  if (reporthook != nullptr) {
+    reporthook(level);
+    if (level == 0) return;
+  }
   if (errorlog == nullptr && VXopenerrorlog("w") == 0) {
     std::fputs("Unable to write to error.log\n", stdout);
     std::fflush(stdout);

@@ -9,6 +9,12 @@ constexpr int FATALPAUSE = 2000;
 // Changes that wait; tools that report to a terminal and tests use 0.
 void setfatalpause(int milliseconds);
 
+// Takes every report before it is written: warnings are then dropped, and a hook
+// that leaves by throwing stops a fatal report from ending the process. A fuzzer
+// runs the loader on millions of inputs this way; nothing else should need it.
+using ReportHook = void (*)(int level);
+void setreporthook(ReportHook hook);
+
 // A fatal report (VXerror at level -1) that the compiler knows does not return.
 [[noreturn]] void fatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -13,13 +13,13 @@ int callbackcount = 0;
 
 const char* rolename(VXform role) {
   switch (role) {
-    case VXFORM_NAME: return "name (button or popup item)";
-    case VXFORM_DRAG: return "drag-area";
-    case VXFORM_EVENT: return "event (per-event or keyboard)";
-    case VXFORM_PLAIN: return "plain (popup dismissal or redraw)";
-    case VXFORM_GENERIC: return "generic";
+    case VXFORM_NAME: return "a name (button or popup item)";
+    case VXFORM_DRAG: return "a drag-area";
+    case VXFORM_EVENT: return "an event (per-event or keyboard)";
+    case VXFORM_PLAIN: return "a plain (popup dismissal or redraw)";
+    case VXFORM_GENERIC: return "a generic";
   }
-  return "unknown";
+  return "an unknown";
 }
 
 const char* formname(VXform form) {
@@ -36,7 +36,7 @@ const char* formname(VXform form) {
 // Refuses a call through the wrong type instead of making it.
 void checkform(const FunctionEntry* entry, VXform role) {
   if (entry->form == role || entry->form == VXFORM_GENERIC) return;
-  fatal("Function |%s| is used as a %s callback, but its table entry holds a %s callback.\n",
+  fatal("Function |%s| is used as %s callback, but its table entry holds a %s callback.\n",
         entry->name != nullptr ? entry->name : "", rolename(role), formname(entry->form));
 }
 

@@ -56,6 +56,41 @@ void allocatemodel(const ModelCounts& counts) {
   model.fields = table<Field>(counts.nfields, "Out of memory for fields\n");
 }
 
+void releasemodel() {
+  for (int w = 0; w < model.nwindows; w++) {
+    Window& window = model.Win[w];
+    for (int b = 0; b < window.nbuttons; b++) {
+      delete[] window.wb[b].name;
+      delete[] window.wb[b].label;
+    }
+    for (int g = 0; g < window.ngraphics; g++) delete[] window.graphics[g].text;
+    delete[] window.wb;
+    delete[] window.graphics;
+    delete[] window.name;
+  }
+  delete[] model.Win;
+  for (int p = 0; p < model.npopups; p++) {
+    Popup& popup = model.Popups[p];
+    for (int i = 0; i < popup.nitems; i++) {
+      delete[] popup.item[i].name;
+      delete[] popup.item[i].label;
+    }
+    delete[] popup.item;
+    delete[] popup.name;
+  }
+  delete[] model.Popups;
+  for (int f = 0; f < model.nfields; f++) delete[] model.fields[f].name;
+  delete[] model.fields;
+  for (int m = 0; m < model.nmessages; m++) {
+    delete[] model.messages[m].name;
+    delete[] model.messages[m].text;
+  }
+  delete[] model.messages;
+  for (int f = 0; f < model.nfunctions; f++) delete[] model.functions[f].name;
+  delete[] model.functions;
+  model = InterfaceModel{};
+}
+
 char* copytext(const char* text) {
   if (text == nullptr) text = "";
   std::size_t size = std::strlen(text) + 1;

@@ -159,6 +159,10 @@ struct ModelCounts {
 // memory is fatal. Counts beyond the limits are fatal too.
 void allocatemodel(const ModelCounts& counts);
 
+// Frees every table and text and leaves the model empty. The library never does
+// this; it is for programs that load many files in one process (the fuzzer).
+void releasemodel();
+
 // An owned copy of a text for the model, or null when memory ran out.
 char* copytext(const char* text);
 

@@ -1,0 +1,16 @@
+// Loading the description file into the interface model.
+#pragma once
+
+#include <cstddef>
+
+namespace vx {
+
+// Reads the file once and parses it twice: a counting pass, after which every table
+// is allocated at its final size, and a filling pass in file order. The colour count
+// must be set first. Every failure is fatal.
+void loaddescription(const char* path);
+
+// The same for a description already in memory.
+void loaddescriptiontext(const char* text, std::size_t size);
+
+}  // namespace vx

@@ -1,0 +1,181 @@
+// Statements that add windows and what belongs to them: buttons, drag areas and
+// graphics.
+#include <cstring>
+
+#include "core/log.h"
+#include "model/getname.h"
+#include "model/labelescapes.h"
+#include "model/statements.h"
+
+namespace vx {
+
+namespace {
+
+// Buttons, drag areas and graphics need a window to belong to; the counting pass
+// counts one that stands before the first window for nobody.
+void countinwindow(std::array<int, MAXWINDOWS>& table) {
+  int windows = statementcounts().nwindows;
+  if (windows > 0) table[static_cast<std::size_t>(windows - 1)]++;
+}
+
+Button& nextbutton(const char* nowindow) {
+  Window* w = currentwindow();
+  if (w == nullptr) fatal("%s", nowindow);
+  return w->wb[nextslot(fillindexes().button, w->nbuttons)];
+}
+
+Graphic& nextgraphic(const char* nowindow) {
+  Window* w = currentwindow();
+  if (w == nullptr) fatal("%s", nowindow);
+  return w->graphics[nextslot(fillindexes().graphic, w->ngraphics)];
+}
+
+// The labels' placement knows centred, left and right; anything else is centred.
+int justification(const Button& b, const char* word) {
+  char c = word[0];
+  if (c == 'C' || c == 'L' || c == 'R') return c;
+  VXerror(0, "Button |%s|: justification |%s| is not C, L or R; the label is centred.\n", b.name,
+          word);
+  return 'C';
+}
+
+}  // namespace
+
+void windowstatement(Statement& s) {
+  ModelCounts& counts = statementcounts();
+  if (s.pass == Pass::COUNTING) {
+    if (counts.nwindows == MAXWINDOWS) fatal("Too many windows declared in interface file\n");
+    auto n = static_cast<std::size_t>(counts.nwindows++);
+    counts.buttons[n] = 0;
+    counts.graphics[n] = 0;
+    return;
+  }
+  FillIndexes& at = fillindexes();
+  Window& w = model.Win[nextslot(at.window, model.nwindows)];
+  at.button = -1;
+  at.graphic = -1;
+  Value* v = s.values;
+  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|.\n", v[0].text);
+  w.name = keeptext(v[0]);
+  w.left = v[1].number;
+  w.top = v[2].number;
+  w.width = v[3].number;
+  w.height = v[4].number;
+  w.fgcolor = v[5].color;
+  w.bgcolor = v[6].color;
+  w.bordercolor = v[7].color;
+  w.borderwidth = v[8].number;
+  w.active = v[9].number;
+  w.bstore = v[10].number;
+  w.saved = 0;
+  w.modal = 0;
+}
+
+void buttonstatement(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().buttons);
+    return;
+  }
+  Button& b = nextbutton("No active window for line.\n");
+  Value* v = s.values;
+  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
+  b.name = keeptext(v[0]);
+  if (toolong(v[1].text)) VXerror(0, "Label too long: |%s|\n", v[1].text);
+  b.label = keeptext(v[1]);
+  b.arrow = removeescapes(b.label);
+  b.left = v[2].number;
+  b.top = v[3].number;
+  b.width = v[4].number;
+  b.height = v[5].number;
+  b.activecolor = v[6].color;
+  b.inactivecolor = v[7].color;
+  b.facecolor = v[8].color;
+  b.callback = v[9].entry;
+  // "@name" also opens the popup of that name, which must already stand in the file.
+  const char* function = v[9].text;
+  b.popup = -1;
+  if (function[0] == '@')
+    b.popup = getname(model.Popups, fillindexes().popup + 1, function + 1, "popup");
+  b.shaded = v[10].number;
+  b.active = v[11].number;
+  b.repeat = v[12].number;
+  b.justify = justification(b, v[13].text);
+  b.font = s.keyword == 1 ? FONT_BOLD : FONT_NORMAL;
+  b.dragarea = 0;
+}
+
+void dragareastatement(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().buttons);
+    return;
+  }
+  Button& b = nextbutton("No active window for line.\n");
+  Value* v = s.values;
+  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
+  b.name = keeptext(v[0]);
+  b.label = nullptr;
+  b.arrow = 0;
+  b.left = v[1].number;
+  b.top = v[2].number;
+  b.width = v[3].number;
+  b.height = v[4].number;
+  b.facecolor = v[5].color;
+  b.callback = v[6].entry;
+  b.active = v[7].number;
+  b.activecolor = 16;
+  b.inactivecolor = 16;
+  b.font = FONT_BOLD;
+  b.shaded = 0;
+  b.repeat = 0;
+  b.dragarea = 1;
+  b.popup = -1;
+  b.justify = 'C';
+}
+
+void labelstatement(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().graphics);
+    return;
+  }
+  Graphic& g = nextgraphic("No active window for label.\n");
+  Value* v = s.values;
+  g.x1 = v[0].number;
+  g.y1 = v[1].number;
+  g.color = v[2].color;
+  g.text = keeptext(v[3]);
+  g.shadow = s.form == 1 ? v[4].color : 255;
+  g.kind = s.keyword == 1 ? GRAPHIC_BOLDLABEL : GRAPHIC_LABEL;
+}
+
+void rectstatement(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().graphics);
+    return;
+  }
+  Graphic& g = nextgraphic("No active window for .\n");
+  Value* v = s.values;
+  g.x1 = v[0].number;
+  g.y1 = v[1].number;
+  g.x2 = v[2].number;
+  g.y2 = v[3].number;
+  g.color = v[4].color;
+  g.kind = v[5].number == 1 ? GRAPHIC_RECT : GRAPHIC_DOUBLERECT;
+  g.fill = samename(v[6].text, "fill") ? 1 : 0;
+}
+
+void linestatement(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().graphics);
+    return;
+  }
+  Graphic& g = nextgraphic("No active window for line.\n");
+  Value* v = s.values;
+  g.x1 = v[0].number;
+  g.y1 = v[1].number;
+  g.x2 = v[2].number;
+  g.y2 = v[3].number;
+  g.kind = v[4].number == 1 ? GRAPHIC_LINE : GRAPHIC_DOUBLELINE;
+  g.color = v[5].color;
+}
+
+}  // namespace vx

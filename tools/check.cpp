@@ -1,0 +1,77 @@
+// vxtool check: loads a description file as an application would and lists it.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "commands.h"
+#include "core/log.h"
+#include "model/colors.h"
+#include "model/load.h"
+#include "printmodel.h"
+#include "render/platform/raster.h"
+#include "stubs.h"
+#include "vx.h"
+
+namespace vxtool {
+
+namespace {
+
+// The library reports warnings to the error log only; a checker shows them too.
+void printwarnings() {
+  std::FILE* log = std::fopen("error.log", "r");
+  if (log == nullptr) return;
+  char line[1024];
+  bool banner = true;
+  while (std::fgets(line, sizeof line, log) != nullptr) {
+    if (banner) {
+      banner = false;
+      continue;
+    }
+    std::printf("warning: %s", line);
+  }
+  std::fclose(log);
+}
+
+}  // namespace
+
+int check(int argc, char** argv) {
+  int colors = 16;
+  const char* path = nullptr;
+  for (int i = 0; i < argc; i++) {
+    if (std::strcmp(argv[i], "--colors") == 0 && i + 1 < argc) {
+      std::string value = argv[++i];
+      if (value != "16" && value != "256") {
+        std::fprintf(stderr, "vxtool check: --colors takes 16 or 256, not '%s'\n", value.c_str());
+        return 2;
+      }
+      colors = std::atoi(value.c_str());
+    } else if (path == nullptr && argv[i][0] != '-') {
+      path = argv[i];
+    } else {
+      std::fprintf(stderr, "vxtool check: unexpected argument '%s'\n", argv[i]);
+      return 2;
+    }
+  }
+  if (path == nullptr) {
+    std::fprintf(stderr, "usage: vxtool check [--colors 16|256] FILE\n");
+    return 2;
+  }
+
+  // A bad file ends the process through the library's own report, at once.
+  vx::setfatalpause(0);
+  VXopenerrorlog("w");
+  if (!installstubs(path)) {
+    std::printf("Cannot open interface file |%s|.\n", path);
+    return 1;
+  }
+  vx::setcolorcount(colors);
+  vx::platform::opendrawing();
+  vx::loaddescription(path);
+  printwarnings();
+  vxtool::printmodel(stdout);
+  vx::platform::closedrawing();
+  return 0;
+}
+
+}  // namespace vxtool

@@ -1,0 +1,54 @@
+// Callback tables for loading a description file without its application.
+#include "stubs.h"
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "vx.h"
+
+namespace vxtool {
+
+namespace {
+
+int ignore(const VXcall*) { return 0; }
+
+bool isletter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isdigit(char c) { return c >= '0' && c <= '9'; }
+
+// The table must outlive the load, and so must the names it points to.
+std::set<std::string> names;
+std::vector<FunctionEntry> table;
+
+}  // namespace
+
+bool installstubs(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+
+  // Every word that could be a function name; words in texts and comments too, which
+  // only adds rows nobody asks for.
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (!isletter(text[at]) && text[at] != '@') {
+      at++;
+      continue;
+    }
+    std::size_t end = at + 1;
+    while (end < text.size() && (isletter(text[end]) || isdigit(text[end]) || text[end] == '_'))
+      end++;
+    std::string name = text.substr(at, end - at);
+    names.insert(name);
+    if (name[0] == '@') names.insert(name.substr(1));
+    at = end;
+  }
+  table.clear();
+  for (const std::string& name : names) table.emplace_back(name.c_str(), ignore, nullptr);
+  VXsetfunctiontable(table.data(), static_cast<int>(table.size()));
+  return true;
+}
+
+}  // namespace vxtool

@@ -1,0 +1,32 @@
+// vxtool: checks description files without their application.
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+
+namespace {
+
+void usage(std::FILE* to) {
+  std::fputs(
+      "usage: vxtool check [--colors 16|256] FILE\n"
+      "  check   load a description file and print the interface model it describes\n",
+      to);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    usage(stderr);
+    return 2;
+  }
+  const char* command = argv[1];
+  if (std::strcmp(command, "check") == 0) return vxtool::check(argc - 2, argv + 2);
+  if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
+    usage(stdout);
+    return 0;
+  }
+  std::fprintf(stderr, "vxtool: unknown command '%s'\n", command);
+  usage(stderr);
+  return 2;
+}
