@@ -11,40 +11,21 @@ namespace sc = vx::scanner;
 
 namespace {
 
+// Tokens as text: keywords by name, values in parentheses, other codes as numbers.
 std::string tokenname(int code, const sc::TokenValue& value) {
-  auto withtext = [&](const char* kind) {
-    return std::string(kind) + "(" + (value.text != nullptr ? value.text : "<null>") + ")";
-  };
-  auto withnumber = [&](const char* kind) {
-    return std::string(kind) + "(" + std::to_string(value.number) + ")";
-  };
-  switch (code) {
-    case sc::PALETTE: return "PALETTE";
-    case sc::END: return "END";
-    case sc::ALIAS: return "ALIAS";
-    case sc::HIGHLIGHT: return "HIGHLIGHT";
-    case sc::SPEEDUP: return "SPEEDUP";
-    case sc::BUTTONSTUFF: return "BUTTONSTUFF";
-    case sc::CANCEL: return "CANCEL";
-    case sc::FUNCTION: return "FUNCTION";
-    case sc::REDRAWFUNC: return "REDRAWFUNC";
-    case sc::POPUP: return "POPUP";
-    case sc::PLABEL: return "PLABEL";
-    case sc::WINDOW: return "WINDOW";
-    case sc::FIELD: return "FIELD";
-    case sc::RECT: return "RECT";
-    case sc::LINE: return "LINE";
-    case sc::DRAGAREA: return "DRAGAREA";
-    case sc::MSG: return "MSG";
-    case sc::COLORLIST: return "COLORLIST";
-    case sc::NUMBER: return withnumber("NUMBER");
-    case sc::LABEL: return withnumber("LABEL");
-    case sc::BUTTON: return withnumber("BUTTON");
-    case sc::NAME: return withtext("NAME");
-    case sc::TEXT: return withtext("TEXT");
-    case sc::NULCHAR: return "NUL";
-    default: return "'" + std::to_string(code) + "'";
-  }
+  static const char* const names[] = {"PALETTE",     "END",    "ALIAS",     "HIGHLIGHT",  "SPEEDUP",
+                                      "BUTTONSTUFF", "CANCEL", "FUNCTION",  "REDRAWFUNC", "POPUP",
+                                      "PLABEL",      "WINDOW", "FIELD",     "RECT",       "LINE",
+                                      "DRAGAREA",    "MSG",    "COLORLIST", "NUMBER",     "LABEL",
+                                      "BUTTON",      "NAME",   "TEXT"};
+  if (code == sc::NULCHAR) return "NUL";
+  if (code < sc::PALETTE || code > sc::TEXT) return "'" + std::to_string(code) + "'";
+  std::string name = names[code - sc::PALETTE];
+  if (code == sc::NAME || code == sc::TEXT)
+    return name + "(" + (value.text != nullptr ? value.text : "<null>") + ")";
+  if (code == sc::NUMBER || code == sc::LABEL || code == sc::BUTTON)
+    return name + "(" + std::to_string(value.number) + ")";
+  return name;
 }
 
 struct Scanned {
