@@ -167,6 +167,7 @@ int next(TokenValue& value) {
     } else if (c == ' ' || c == '\t' || c == ',') {
       position++;
     } else if (c == '#') {
+      // A comment runs to the line feed; a lone carriage return inside it is comment.
       while (position < length && at(position) != '\n') position++;
     } else if (isletter(c) || c == '@') {
       return word(value);
