@@ -187,6 +187,12 @@ int32_t VXfilesize(FILE* stream);
 void VXgetbuttonrect(const char* window, const char* button, int* x, int* y, int* width,
                      int* height, int* state);
 
+/* Colours. VXwritepalette writes entries 0 to 15 of a table of red, green and blue
+ * components to "palette.txt", for debugging. VXgetlistcolor gives the palette index
+ * at position 0 to 4 of colour list 0 to 4; anything outside them gives 0. */
+void VXwritepalette(const unsigned char (*table)[3]);
+unsigned char VXgetlistcolor(int list, int position);
+
 #ifdef __cplusplus
 }
 #endif

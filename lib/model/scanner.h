@@ -37,6 +37,10 @@ enum : int {
   TEXT = 280,
 };
 
+// A NUL byte in the text: 0 already means the end of input, so the byte gets a code
+// of its own, which the grammar accepts nowhere (a parse error, not a cut-off file).
+constexpr int NULCHAR = 256;
+
 // The value that comes with a token.
 struct TokenValue {
   int number = 0;        // NUMBER, LABEL, BUTTON

@@ -1,0 +1,195 @@
+// The description-file scanner over text held in memory.
+#include "model/scanner.h"
+
+#include <climits>
+#include <cstring>
+#include <new>
+
+#include "core/log.h"
+
+namespace vx::scanner {
+
+namespace {
+
+const char* input = nullptr;
+std::size_t length = 0;
+std::size_t position = 0;
+bool owncopies = false;
+int line = 0;
+char linecopy[LINECOPY + 1] = "";  // kept from one pass to the next
+
+struct Keyword {
+  const char* spelling;
+  int code;
+  int number;
+  bool exactcase;
+};
+
+constexpr Keyword KEYWORDS[] = {
+    {"alias", ALIAS, 0, false},
+    {"palette", PALETTE, 0, false},
+    {"end", END, 0, false},
+    {"highlight", HIGHLIGHT, 0, false},
+    {"speedup", SPEEDUP, 0, false},
+    {"buttonstuff", BUTTONSTUFF, 0, false},
+    {"CANCEL", CANCEL, 0, true},
+    {"function", FUNCTION, 0, false},
+    {"redrawfunc", REDRAWFUNC, 0, false},
+    {"msg", MSG, 0, false},
+    {"popup", POPUP, 0, false},
+    {"plabel", PLABEL, 0, false},
+    {"window", WINDOW, 0, false},
+    {"button", BUTTON, 1, false},
+    {"label", LABEL, 1, false},
+    {"field", FIELD, 0, false},
+    {"labels", LABEL, 0, false},
+    {"buttons", BUTTON, 0, false},
+    {"rect", RECT, 0, false},
+    {"line", LINE, 0, false},
+    {"dragarea", DRAGAREA, 0, false},
+    {"colorlist", COLORLIST, 0, false},
+};
+
+bool isletter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isdigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool iswordchar(unsigned char c) { return isletter(c) || isdigit(c) || c == '_'; }
+unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
+
+unsigned char at(std::size_t i) { return static_cast<unsigned char>(input[i]); }
+
+// A line feed, or a carriage return and line feed read as one (as a text-mode read
+// delivers them): the length of the line end at i, or 0.
+std::size_t lineendat(std::size_t i) {
+  if (i >= length) return 0;
+  if (at(i) == '\n') return 1;
+  if (at(i) == '\r' && i + 1 < length && at(i + 1) == '\n') return 2;
+  return 0;
+}
+
+// Starts a new line at `from`: copies its first characters for reports.
+void newline(std::size_t from) {
+  std::size_t end = from;
+  while (end < length && lineendat(end) == 0) end++;
+  std::size_t count = end - from;
+  if (count > LINECOPY) count = LINECOPY;
+  std::memcpy(linecopy, input + from, count);
+  linecopy[count] = '\0';
+  line++;
+}
+
+char* copyof(std::size_t from, std::size_t count) {
+  char* copy = new (std::nothrow) char[count + 1];
+  if (copy == nullptr) fatal("Out of memory for a name or text on line %d.\n", line);
+  std::memcpy(copy, input + from, count);
+  copy[count] = '\0';
+  return copy;
+}
+
+bool keywordmatches(const Keyword& keyword, std::size_t from, std::size_t count) {
+  if (std::strlen(keyword.spelling) != count) return false;
+  for (std::size_t i = 0; i < count; i++) {
+    unsigned char c = at(from + i);
+    unsigned char k = static_cast<unsigned char>(keyword.spelling[i]);
+    if (keyword.exactcase ? c != k : fold(c) != k) return false;
+  }
+  return true;
+}
+
+int word(TokenValue& value) {
+  std::size_t from = position++;
+  while (position < length && iswordchar(at(position))) position++;
+  std::size_t count = position - from;
+  for (const Keyword& keyword : KEYWORDS) {
+    if (keywordmatches(keyword, from, count)) {
+      value.number = keyword.number;
+      return keyword.code;
+    }
+  }
+  if (owncopies) value.text = copyof(from, count);
+  return NAME;
+}
+
+// Numbers beyond 32 bits saturate at INT_MAX or INT_MIN rather than wrap, so a
+// mistyped huge value stays huge instead of turning into a small or negative one.
+int number(TokenValue& value) {
+  bool negative = at(position) == '-';
+  if (negative) position++;
+  constexpr long long LIMIT = static_cast<long long>(INT_MAX) + 1;
+  long long magnitude = 0;
+  while (position < length && isdigit(at(position))) {
+    if (magnitude < LIMIT) magnitude = magnitude * 10 + (at(position) - '0');
+    position++;
+  }
+  if (magnitude > LIMIT) magnitude = LIMIT;
+  if (negative)
+    value.number = magnitude == LIMIT ? INT_MIN : static_cast<int>(-magnitude);
+  else
+    value.number = magnitude >= LIMIT ? INT_MAX : static_cast<int>(magnitude);
+  return NUMBER;
+}
+
+// A text runs to the closing bar or to the end of its line, whose line feed it
+// swallows without counting a line. A NUL byte ends it too, so that the byte
+// reaches the parser as an error instead of silently cutting the copy short.
+int text(TokenValue& value) {
+  std::size_t from = ++position;
+  while (position < length && at(position) != '|' && at(position) != '\0' &&
+         lineendat(position) == 0)
+    position++;
+  std::size_t count = position - from;
+  if (position < length) {
+    if (at(position) == '|')
+      position++;
+    else
+      position += lineendat(position);
+  }
+  if (owncopies) value.text = copyof(from, count);
+  return TEXT;
+}
+
+}  // namespace
+
+void start(const char* text, std::size_t size, bool copies) {
+  input = text;
+  length = text == nullptr ? 0 : size;
+  position = 0;
+  owncopies = copies;
+  line = 0;
+}
+
+int next(TokenValue& value) {
+  value = TokenValue{};
+  while (position < length) {
+    unsigned char c = at(position);
+    if (c == '\n' || c == '\r') {
+      position += c == '\r' ? (lineendat(position) == 2 ? 2 : 1) : 1;
+      newline(position);
+    } else if (c == ' ' || c == '\t' || c == ',') {
+      position++;
+    } else if (c == '#') {
+      // A comment runs to the line feed; a lone carriage return inside it is comment.
+      while (position < length && at(position) != '\n') position++;
+    } else if (isletter(c) || c == '@') {
+      return word(value);
+    } else if (isdigit(c) || (c == '-' && position + 1 < length && isdigit(at(position + 1)))) {
+      return number(value);
+    } else if (c == '|') {
+      return text(value);
+    } else {
+      position++;
+      return c == '\0' ? NULCHAR : c;
+    }
+  }
+  return 0;
+}
+
+int linenumber() { return line; }
+
+const char* currentline() { return linecopy; }
+
+void erroronline(const char* message) {
+  fatal("Error on line: %d.\nLine: |%s|\nMessage: %s.\n", line, linecopy,
+        message != nullptr ? message : "");
+}
+
+}  // namespace vx::scanner
