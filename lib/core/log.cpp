@@ -21,6 +21,13 @@ void vx::setfatalpause(int milliseconds) { fatalpause = milliseconds; }
 
 void vx::setreporthook(ReportHook hook) { reporthook = hook; }
 
+void vx::closelogs() {
+  if (errorlog != nullptr) std::fclose(errorlog);
+  if (outputlog != nullptr) std::fclose(outputlog);
+  errorlog = nullptr;
+  outputlog = nullptr;
+}
+
 extern "C" int VXopenerrorlog(const char* mode) {
   if (errorlog != nullptr) return 1;
   if (mode == nullptr) return 0;
