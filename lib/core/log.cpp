@@ -61,7 +61,7 @@ extern "C" void VXoutput(const char* format, ...) {
 namespace {
 
 // Writes one report; a nonzero level ends the process.
-void report(int level, const char* format, va_list args) {
+__attribute__((format(printf, 2, 0))) void report(int level, const char* format, va_list args) {
   if (reporthook != nullptr) {
     reporthook(level);
     if (level == 0) return;
