@@ -33,4 +33,4 @@ trap 'rm -rf "$scratch"' EXIT
 # Inputs that end in a fatal report leave their half-built statement behind; that is
 # by design (the process would end), so leaks are not what this run looks for.
 ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz/load_fuzz -max_total_time="${VX_FUZZ_SECONDS:-30}" \
-  -print_final_stats=1 -artifact_prefix="$scratch/" "$scratch" fuzz/corpus/load 2>&1 | tail -n 12
+  -print_final_stats=1 -artifact_prefix=build/fuzz/ "$scratch" fuzz/corpus/load 2>&1 | tail -n 12
