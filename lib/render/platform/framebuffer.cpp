@@ -1,5 +1,6 @@
 // The software framebuffer every back-end shows.
 #include <algorithm>
+#include <iterator>
 
 #include "render/platform/raster.h"
 
