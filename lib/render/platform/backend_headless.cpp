@@ -1,6 +1,7 @@
 // The headless back-end: no window, a virtual clock, events from a queue and a replay
 // script. When both run dry the program is told to quit, so a headless run ends.
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "core/log.h"
@@ -62,9 +63,11 @@ bool wait(Message* message, unsigned long) {
         return false;
       case Step::Kind::screenshot:
         // Reached only once everything before it has been handed out and dispatched.
-        if (!writepng(step.path.c_str()))
-          fatal("%s: Couldn't write the screenshot |%.200s|\n", step.where.c_str(),
-                step.path.c_str());
+        if (!writepng(step.path.c_str())) {
+          // Copied: closing the window on the way out empties the queue.
+          std::string where = step.where, path = step.path;
+          fatal("%s: Couldn't write the screenshot |%.200s|\n", where.c_str(), path.c_str());
+        }
         queue.pop_front();
         continue;
       case Step::Kind::message:

@@ -19,5 +19,6 @@ void VXPclose() {
   closedrawing();
   closing->close();
   recordclose();
-  options = Options();
+  // The options stay until the next window opens: a report being written may still
+  // quote one of them.
 }
