@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "render/platform/backend.h"
+#include "render/platform/options.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "vx.h"
@@ -48,6 +50,15 @@ bool open(const char* title, int scale) {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     close();
+    return false;
+  }
+  // Without a display SDL falls back on drivers that show nothing; unless the sdl
+  // back-end was asked for, the headless one serves such a program better.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (options.backend.empty() && driver != nullptr &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    close();
+    SDL_SetError("no display");
     return false;
   }
   window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, VXPWIDTH * scale,

@@ -1,5 +1,7 @@
 // The headless back-end through VXPgetevent: replay scripts, the test queue, virtual
 // time and how a run ends.
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -145,8 +147,25 @@ TEST_F(HeadlessEvents, DevicesAreRecorded) {
   EXPECT_EQ(y, 34);
   EXPECT_EQ(headless::beeps(), 2);
   EXPECT_EQ(VXPmousepresent(), 1);
+  std::FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(VXPisterminal(file), 0);
+  EXPECT_EQ(VXPisterminal(nullptr), 0);
+  std::fclose(file);
   VXPclose();
   VXPclose();  // closing twice is harmless
+}
+
+TEST_F(HeadlessEvents, WithoutADisplayTheProgramRunsHeadless) {
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  VXPopenwindow("t", nullptr, nullptr, "app file.inf", 1);
+  headless::pushkey('k');
+  Event event;
+  VXPgetevent(&event);
+  VXPgetevent(&event);
+  EXPECT_EQ(event.type, KEYPRESS);
+  EXPECT_EQ(event.key, 'k');
 }
 
 struct BadLine {

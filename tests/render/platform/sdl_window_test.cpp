@@ -110,7 +110,7 @@ std::uint32_t pattern(int x, int y) {
     std::fprintf(stderr, "X error %d on request %d\n", error->error_code, error->request_code);
     return 0;
   });
-  std::string line = "app --vx-backend=sdl --vx-scale=" + std::to_string(scale);
+  std::string line = "app --vx-backend=sdl --vx-record=rec.txt --vx-scale=" + std::to_string(scale);
   VXPopenwindow(TITLE, nullptr, nullptr, line.c_str(), 1);
   Event event{};
   VXPgetevent(&event);  // the first paint
@@ -122,6 +122,7 @@ std::uint32_t pattern(int x, int y) {
     VXPgetevent(&event);  // presents the frame before it waits
     if (event.type == MOTION && event.x == last.x && event.y == last.y) continue;
     last = event;
+    if (event.type == KEYPRESS && event.key == 'p') VXPsetpointer(300, 200);
     std::string text = std::to_string(event.type) + " " + std::to_string(event.key) + " " +
                        std::to_string(event.x) + " " + std::to_string(event.y) + "\n";
     if (write(out, text.data(), text.size()) < 0) _exit(3);
@@ -272,12 +273,29 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   key(XK_a);
   key(XK_Left);
   key(XK_Return);
+  key(XK_BackSpace);
+  key(XK_Delete);
+  key(XK_Escape);
+  KeyCode control = XKeysymToKeycode(display, XK_Control_L);
+  XTestFakeKeyEvent(display, control, True, 0);
+  key(XK_q);
+  key(XK_t);
+  XTestFakeKeyEvent(display, control, False, 0);
+  key(XK_p);  // the child moves the pointer to (300, 200)
   XFlush(display);
   std::string seen;
-  EXPECT_TRUE(awaitlines(fds[0], &seen,
-                         {"4 0 200 100", "1 0 200 100", "4 0 250 120", "2 0 250 120",
-                          "3 97 250 120", "3 28 250 120", "3 13 250 120"}))
+  EXPECT_TRUE(
+      awaitlines(fds[0], &seen,
+                 {"4 0 200 100", "1 0 200 100", "4 0 250 120", "2 0 250 120", "3 97 250 120",
+                  "3 28 250 120", "3 13 250 120", "3 8 250 120", "3 8 250 120", "3 27 250 120",
+                  "3 17 250 120", "3 20 250 120", "3 112 250 120", "4 112 300 200"}))
       << seen;
+  int px = 0, py = 0, wx = 0, wy = 0;
+  unsigned mask = 0;
+  Window under;
+  ASSERT_TRUE(XQueryPointer(display, window, &ignored, &under, &px, &py, &wx, &wy, &mask));
+  EXPECT_EQ(wx / scale, 300);
+  EXPECT_EQ(wy / scale, 200);
 
   // The close box: the window manager's delete request.
   XEvent request{};
@@ -303,6 +321,18 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
   close(fds[0]);
   XCloseDisplay(display);
+
+  // The session was recorded as a script.
+  std::string record = vxtest::readfile("rec.txt");
+  // Waits fall where the real session's time passed; the actions come in order.
+  std::size_t at = 0;
+  for (const char* want :
+       {"press 200 100", "release 250 120", "key a", "key Left", "key Return", "key Backspace",
+        "key Backspace", "key Escape", "key ctrl-q", "key ctrl-t", "key p", "quit"}) {
+    at = record.find(std::string("\n") + want + "\n", at);
+    ASSERT_NE(at, std::string::npos) << want << " in\n" << record;
+    ++at;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, SdlWindow, ::testing::Values(1, 2));
