@@ -53,9 +53,9 @@ bool open(const char* title, int scale) {
     return false;
   }
   // Without a display SDL falls back on drivers that show nothing; unless the sdl
-  // back-end was asked for, the headless one serves such a program better.
+  // back-end (or that driver) was asked for, the headless one serves such a program better.
   const char* driver = SDL_GetCurrentVideoDriver();
-  if (options.backend.empty() && driver != nullptr &&
+  if (options.backend.empty() && SDL_getenv("SDL_VIDEODRIVER") == nullptr && driver != nullptr &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     close();
     SDL_SetError("no display");

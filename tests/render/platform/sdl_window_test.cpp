@@ -338,3 +338,35 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
 INSTANTIATE_TEST_SUITE_P(Scales, SdlWindow, ::testing::Values(1, 2));
 
 }  // namespace
+
+namespace {
+
+class SdlUnavailable : public vxtest::VxTest {};
+
+TEST_F(SdlUnavailable, AskingForTheWindowWithoutOneIsFatal) {
+  EXPECT_EXIT(
+      {
+        vxtest::capturestdout();
+        setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+        VXPopenwindow("t", nullptr, nullptr, "--vx-backend=sdl", 1);
+      },
+      ::testing::ExitedWithCode(255), "");
+  std::string out = vxtest::readfile(vxtest::STDOUTFILE);
+  EXPECT_EQ(out.rfind("Can't open the window: ", 0), 0u) << out;
+  EXPECT_EQ(vxtest::readfile("error.log"), vxtest::banner() + out);
+}
+
+TEST_F(SdlUnavailable, WithoutAChoiceTheProgramRunsHeadless) {
+  EXPECT_EXIT(
+      {
+        setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+        VXPopenwindow("t", nullptr, nullptr, "app", 1);
+        Event event;
+        VXPgetevent(&event);
+        VXPgetevent(&event);  // headless and nothing queued: quits with status 0
+        std::exit(3);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
