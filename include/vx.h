@@ -179,6 +179,14 @@ int VXopenoutputlog(const char* mode);
 void VXoutput(const char* format, ...) VX_PRINTF(1, 2);
 void VXerror(int level, const char* format, ...) VX_PRINTF(2, 3);
 
+/* Ends the program. Without a format (null): closes the window and exits with status 0.
+ * With one: the formatted text, cut to 255 characters, is reported as a fatal error. */
+void VXinterfaceexit(const char* format, ...) VX_PRINTF(1, 2) VX_NORETURN;
+
+/* Joins argv[1] to argv[argc - 1] into one command-line text for VXinterfaceinit, with
+ * double quotes around words that hold blanks. The text stays valid until the next call. */
+const char* VXcommandline(int argc, char** argv);
+
 /* Files, with paths written with "/" separators on every platform. */
 FILE* VXopenfile(const char* path, const char* mode);
 int32_t VXfilesize(FILE* stream);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config make
   clang libclang-rt-14-dev clang-format clang-tidy
-  libsdl2-dev libfreetype-dev libpng-dev libx11-dev
+  libsdl2-dev libfreetype-dev libpng-dev libx11-dev libxtst-dev
   fonts-liberation2
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

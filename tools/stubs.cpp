@@ -29,10 +29,17 @@ bool installstubs(const char* path) {
   if (!in) return false;
   std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 
-  // Every word that could be a function name; words in texts and comments too, which
-  // only adds rows nobody asks for.
+  // Every word outside texts and comments could be a function name; the rows nobody
+  // asks for do no harm.
   std::size_t at = 0;
   while (at < text.size()) {
+    if (text[at] == '|' || text[at] == '#') {
+      char end = text[at] == '|' ? '|' : '\n';
+      at++;
+      while (at < text.size() && text[at] != end && text[at] != '\n') at++;
+      if (at < text.size() && text[at] == '|') at++;
+      continue;
+    }
     if (!isletter(text[at]) && text[at] != '@') {
       at++;
       continue;

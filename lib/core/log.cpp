@@ -21,6 +21,13 @@ void vx::setfatalpause(int milliseconds) { fatalpause = milliseconds; }
 
 void vx::setreporthook(ReportHook hook) { reporthook = hook; }
 
+void vx::closelogs() {
+  if (errorlog != nullptr) std::fclose(errorlog);
+  if (outputlog != nullptr) std::fclose(outputlog);
+  errorlog = nullptr;
+  outputlog = nullptr;
+}
+
 extern "C" int VXopenerrorlog(const char* mode) {
   if (errorlog != nullptr) return 1;
   if (mode == nullptr) return 0;
@@ -54,7 +61,7 @@ extern "C" void VXoutput(const char* format, ...) {
 namespace {
 
 // Writes one report; a nonzero level ends the process.
-void report(int level, const char* format, va_list args) {
+__attribute__((format(printf, 2, 0))) void report(int level, const char* format, va_list args) {
   if (reporthook != nullptr) {
     reporthook(level);
     if (level == 0) return;

@@ -15,6 +15,10 @@ void setfatalpause(int milliseconds);
 using ReportHook = void (*)(int level);
 void setreporthook(ReportHook hook);
 
+// Closes both logs; the next report opens "error.log" again. For tests that run
+// one after another in a process.
+void closelogs();
+
 // A fatal report (VXerror at level -1) that the compiler knows does not return.
 [[noreturn]] void fatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -26,6 +26,7 @@ void VxTest::SetUp() {
 }
 
 void VxTest::TearDown() {
+  vx::closelogs();
   std::filesystem::current_path(previous_);
   std::error_code ignored;
   std::filesystem::remove_all(directory_, ignored);

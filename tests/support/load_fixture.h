@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "vx.h"
 
 namespace vxtest {
 

@@ -12,15 +12,15 @@ namespace {
 
 class VxtoolCheck : public vxtest::VxTest {};
 
-struct Run {
+struct ToolRun {
   int status;
   std::string out;
 };
 
-Run vxtool(const std::string& arguments) {
+ToolRun vxtool(const std::string& arguments) {
   std::string command = std::string(VXTOOL) + " " + arguments + " 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
-  Run run{-1, ""};
+  ToolRun run{-1, ""};
   if (pipe == nullptr) return run;
   char block[4096];
   std::size_t got;
@@ -31,7 +31,7 @@ Run vxtool(const std::string& arguments) {
 }
 
 TEST_F(VxtoolCheck, ListsEveryStatementOfAFileThatUsesThemAll) {
-  Run run = vxtool(std::string("check ") + VX_DATA + "/everything.inf");
+  ToolRun run = vxtool(std::string("check ") + VX_DATA + "/everything.inf");
   ASSERT_EQ(run.status, 0) << run.out;
   const char* expected[] = {
       "window main at (0, 0) size 640 x 480 colours fg 0 bg 4 border 0 borderwidth 2 level 1",
@@ -81,22 +81,22 @@ TEST_F(VxtoolCheck, ASyntaxErrorOnTheThirdLineIsReportedAsLineTwo) {
             "window(w 0 0 10 10 black white black 0 1 0)\n"
             "labels(1 2 black |fine|)\n"
             "labels(1 2 black fine)\n");
-  Run run = vxtool("check bad.inf");
+  ToolRun run = vxtool("check bad.inf");
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.out, "Error on line: 2.\nLine: |labels(1 2 black fine)|\nMessage: parse error.\n");
 }
 
 TEST_F(VxtoolCheck, ArgumentsAndFiles) {
   writefile("ok.inf", "window(w 0 0 10 10 black white black 0 1 0)\n");
-  Run wide = vxtool("check --colors 256 ok.inf");
+  ToolRun wide = vxtool("check --colors 256 ok.inf");
   EXPECT_EQ(wide.status, 0) << wide.out;
   EXPECT_NE(wide.out.find("colours 256"), std::string::npos);
 
-  Run odd = vxtool("check --colors 12 ok.inf");
+  ToolRun odd = vxtool("check --colors 12 ok.inf");
   EXPECT_EQ(odd.status, 2);
   EXPECT_NE(odd.out.find("--colors takes 16 or 256"), std::string::npos);
 
-  Run missing = vxtool("check nothere.inf");
+  ToolRun missing = vxtool("check nothere.inf");
   EXPECT_NE(missing.status, 0);
   EXPECT_EQ(missing.out, "Cannot open interface file |nothere.inf|.\n");
 
@@ -106,7 +106,7 @@ TEST_F(VxtoolCheck, ArgumentsAndFiles) {
 
 TEST_F(VxtoolCheck, WarningsAreShownWithTheModel) {
   writefile("long.inf", "window(" + std::string(32, 'w') + " 0 0 10 10 black white black 0 1 0)\n");
-  Run run = vxtool("check long.inf");
+  ToolRun run = vxtool("check long.inf");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("warning: Name too long: |" + std::string(32, 'w') + "|.\n", 0), 0u)
       << run.out;

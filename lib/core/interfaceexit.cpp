@@ -1,0 +1,22 @@
+// The program's end: normal (status 0) or with a message (fatal).
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "render/platform/platform.h"
+#include "vx.h"
+
+extern "C" void VXinterfaceexit(const char* format, ...) {
+  VXPstopdevice();
+  if (format != nullptr) {
+    char text[256];  // longer texts are cut to 255 characters
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    VXerror(-1, "%s", text);
+  }
+  VXPclose();
+  std::fflush(stdout);
+  std::exit(0);
+}

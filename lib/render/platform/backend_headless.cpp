@@ -1,0 +1,136 @@
+// The headless back-end: no window, a virtual clock, events from a queue and a replay
+// script. When both run dry the program is told to quit, so a headless run ends.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/log.h"
+#include "render/platform/backend.h"
+#include "render/platform/headless.h"
+#include "render/platform/options.h"
+#include "render/platform/raster.h"
+#include "render/platform/replay.h"
+#include "render/platform/screenshot.h"
+
+namespace vx::platform {
+
+namespace {
+
+std::deque<Step> queue;
+std::vector<ScriptLine> script;
+std::size_t nextline = 0;
+unsigned long virtualtime = 0;
+int beepcount = 0;
+bool pointerset = false;
+int pointerx = 0;
+int pointery = 0;
+
+void reset() {
+  queue.clear();
+  script.clear();
+  nextline = 0;
+  virtualtime = 0;
+  beepcount = 0;
+  pointerset = false;
+}
+
+bool open(const char*, int) {
+  reset();
+  if (!options.replay.empty()) script = readscript(options.replay.c_str());
+  return true;
+}
+
+void close() { reset(); }
+
+void present() { framechanged = false; }
+
+bool wait(Message* message, unsigned long) {
+  for (;;) {
+    if (queue.empty()) {
+      if (nextline == script.size()) {
+        message->kind = MessageKind::quit;
+        return true;
+      }
+      const ScriptLine& line = script[nextline++];
+      queue.insert(queue.end(), line.begin(), line.end());
+      continue;
+    }
+    Step& step = queue.front();
+    switch (step.kind) {
+      case Step::Kind::tick:
+        virtualtime += TICK;
+        if (--step.count <= 0) queue.pop_front();
+        return false;
+      case Step::Kind::screenshot:
+        // Reached only once everything before it has been handed out and dispatched.
+        if (!writepng(step.path.c_str())) {
+          // Copied: closing the window on the way out empties the queue.
+          std::string where = step.where, path = step.path;
+          fatal("%s: Couldn't write the screenshot |%.200s|\n", where.c_str(), path.c_str());
+        }
+        queue.pop_front();
+        continue;
+      case Step::Kind::message:
+        *message = step.message;
+        queue.pop_front();
+        return true;
+    }
+  }
+}
+
+unsigned long clock() { return virtualtime; }
+
+void beep() { ++beepcount; }
+
+void setpointer(int x, int y) {
+  pointerset = true;
+  pointerx = x;
+  pointery = y;
+}
+
+int mousepresent() { return 1; }
+
+void push(MessageKind kind, int x, int y, std::uint8_t key = 0) {
+  Step step;
+  step.message.kind = kind;
+  step.message.x = x;
+  step.message.y = y;
+  step.message.key = key;
+  queue.push_back(step);
+}
+
+}  // namespace
+
+const Backend headlessbackend = {"headless", open, close,      present,     wait,
+                                 clock,      beep, setpointer, mousepresent};
+
+namespace headless {
+
+void pushpress(int x, int y) { push(MessageKind::press, x, y); }
+void pushrelease(int x, int y) { push(MessageKind::release, x, y); }
+void pushmove(int x, int y) { push(MessageKind::move, x, y); }
+void pushkey(std::uint8_t code) { push(MessageKind::key, 0, 0, code); }
+void pushexpose() { push(MessageKind::paint, 0, 0); }
+void pushquit() { push(MessageKind::quit, 0, 0); }
+
+void pushtick(long count) {
+  if (count <= 0) return;
+  Step step;
+  step.kind = Step::Kind::tick;
+  step.count = count;
+  queue.push_back(step);
+}
+
+unsigned long time() { return virtualtime; }
+int beeps() { return beepcount; }
+
+bool pointer(int* x, int* y) {
+  if (!pointerset) return false;
+  if (x != nullptr) *x = pointerx;
+  if (y != nullptr) *y = pointery;
+  return true;
+}
+
+}  // namespace headless
+
+}  // namespace vx::platform

@@ -1,0 +1,87 @@
+// The event pump: back-end messages become the one persistent Event record.
+#include "core/log.h"
+#include "render/platform/backend.h"
+#include "render/platform/platform.h"
+#include "render/platform/raster.h"
+#include "render/platform/record.h"
+#include "vx.h"
+
+namespace vx::platform {
+
+namespace {
+
+// A message sets only its own fields; the rest keep what earlier messages left, so a
+// tick carries the last pointer position and an expose stale coordinates.
+Event record{};
+bool paintqueued = false;
+unsigned long nexttick = 0;
+
+void translate(const Message& message) {
+  switch (message.kind) {
+    case MessageKind::paint: record.type = EXPOSE; break;
+    case MessageKind::press:
+    case MessageKind::release:
+    case MessageKind::move:
+      record.type = message.kind == MessageKind::press     ? BUTTONPRESS
+                    : message.kind == MessageKind::release ? BUTTONRELEASE
+                                                           : MOTION;
+      record.x = static_cast<std::int16_t>(message.x);
+      record.y = static_cast<std::int16_t>(message.y);
+      break;
+    case MessageKind::key:
+      record.type = KEYPRESS;
+      record.key = message.key;
+      break;
+    case MessageKind::other:
+    case MessageKind::quit: record.type = MOTION; break;
+  }
+}
+
+}  // namespace
+
+void startevents() {
+  paintqueued = true;
+  nexttick = backend->clock() + TICK;
+}
+
+}  // namespace vx::platform
+
+using namespace vx::platform;
+
+int VXPgetevent(Event* event) {
+  if (backend == nullptr) vx::fatal("VXPgetevent: no window is open\n");
+  Message message;
+  bool received = true;
+  if (paintqueued) {
+    // The window's first paint, posted when it opened.
+    paintqueued = false;
+    message.kind = MessageKind::paint;
+  } else {
+    unsigned long now = backend->clock();
+    unsigned long timeout = now >= nexttick ? 0 : nexttick - now;
+    if (timeout > 0 && framechanged) backend->present();
+    received = backend->wait(&message, timeout);
+    if (!received) {
+      // Late ticks are not made up for: one tick per period at most, as timers do.
+      now = backend->clock();
+      nexttick += TICK;
+      if (nexttick <= now) nexttick = now + TICK;
+    }
+    if (received && message.kind == MessageKind::quit) {
+      recordmessage(message);
+      VXinterfaceexit(nullptr);
+    }
+    if (received) {
+      recordmessage(message);
+    } else {
+      recordtick();
+    }
+  }
+  if (received) {
+    translate(message);
+  } else {
+    record.type = MOTION;
+  }
+  if (event != nullptr) *event = record;
+  return 1;
+}

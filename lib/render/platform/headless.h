@@ -1,0 +1,28 @@
+// The headless back-end's controls, for tests and tools: an event queue, the virtual
+// clock, and what the program asked of the devices.
+#pragma once
+
+#include <cstdint>
+
+namespace vx::platform::headless {
+
+// Queued messages come out of VXPgetevent in order, before the replay script's next line.
+// Unlike script actions they bring no tick of their own: push ticks where time passes.
+void pushpress(int x, int y);
+void pushrelease(int x, int y);
+void pushmove(int x, int y);
+void pushkey(std::uint8_t code);
+void pushexpose();
+void pushtick(long count = 1);  // each tick is a MOTION and 10 ms of virtual time
+void pushquit();
+
+// Virtual milliseconds since the window opened.
+unsigned long time();
+
+// Beeps since the window opened.
+int beeps();
+
+// The last position VXPsetpointer asked for; false when it was never asked.
+bool pointer(int* x, int* y);
+
+}  // namespace vx::platform::headless

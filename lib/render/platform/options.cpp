@@ -1,0 +1,83 @@
+// The toolkit options: --vx-backend, --vx-scale, --vx-replay, --vx-record, --vx-screenshot.
+#include "render/platform/options.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "core/log.h"
+
+namespace vx::platform {
+
+Options options;
+
+std::vector<std::string> splitcommandline(const char* commandline) {
+  std::vector<std::string> words;
+  if (commandline == nullptr) return words;
+  const char* p = commandline;
+  for (;;) {
+    while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p))) ++p;
+    if (*p == '\0') break;
+    std::string word;
+    bool quoted = false;
+    while (*p != '\0' && (quoted || !std::isspace(static_cast<unsigned char>(*p)))) {
+      if (*p == '"') {
+        quoted = !quoted;
+      } else {
+        word += *p;
+      }
+      ++p;
+    }
+    words.push_back(word);
+  }
+  return words;
+}
+
+namespace {
+
+constexpr const char* PREFIX = "--vx-";
+
+// The value after "name=", or null when the word is not that option.
+const char* valueof(const std::string& word, const char* name) {
+  std::string head = std::string(PREFIX) + name + "=";
+  if (word.compare(0, head.size(), head) != 0) return nullptr;
+  return word.c_str() + head.size();
+}
+
+std::string needpath(const std::string& word, const char* value) {
+  if (*value == '\0') fatal("Toolkit option %.200s needs a file name\n", word.c_str());
+  return value;
+}
+
+}  // namespace
+
+Options parseoptions(const char* commandline) {
+  Options parsed;
+  for (const std::string& word : splitcommandline(commandline)) {
+    if (word.compare(0, std::strlen(PREFIX), PREFIX) != 0) continue;
+    if (const char* v = valueof(word, "backend")) {
+      if (std::strcmp(v, "sdl") != 0 && std::strcmp(v, "headless") != 0)
+        fatal("Toolkit option %.200s: the back-end is sdl or headless\n", word.c_str());
+      parsed.backend = v;
+    } else if (const char* v = valueof(word, "scale")) {
+      if (std::strlen(v) != 1 || *v < '1' || *v > '8')
+        fatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n", word.c_str());
+      parsed.scale = *v - '0';
+    } else if (const char* v = valueof(word, "replay")) {
+      parsed.replay = needpath(word, v);
+    } else if (const char* v = valueof(word, "record")) {
+      parsed.record = needpath(word, v);
+    } else if (const char* v = valueof(word, "screenshot")) {
+      parsed.screenshot = needpath(word, v);
+    } else {
+      fatal("Unknown toolkit option %.200s\n", word.c_str());
+    }
+  }
+  if (!parsed.replay.empty()) {
+    // A replay feeds the headless back-end's queue; a real window has its own input.
+    if (parsed.backend == "sdl") fatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
+    parsed.backend = "headless";
+  }
+  return parsed;
+}
+
+}  // namespace vx::platform

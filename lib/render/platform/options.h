@@ -1,0 +1,28 @@
+// The toolkit's own --vx- options, read from the application's command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vx::platform {
+
+struct Options {
+  std::string backend;  // "sdl", "headless" or "" (choose)
+  int scale = 1;
+  std::string replay;
+  std::string record;
+  std::string screenshot;
+};
+
+// The options of the window being opened (or open).
+extern Options options;
+
+// Splits a command line into words; double quotes group words with blanks and are
+// removed.
+std::vector<std::string> splitcommandline(const char* commandline);
+
+// Reads the --vx- options; other words belong to the application and are skipped. An
+// unknown option or a bad value is fatal.
+Options parseoptions(const char* commandline);
+
+}  // namespace vx::platform

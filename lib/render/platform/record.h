@@ -1,0 +1,17 @@
+// --vx-record: writes a session in the replay script format.
+#pragma once
+
+#include "render/platform/backend.h"
+
+namespace vx::platform {
+
+// Starts a recording (fatal when the file cannot be created).
+void recordopen(const char* path);
+// One message handed to the program; time passed since the last one becomes a wait.
+void recordmessage(const Message& message);
+// One timer tick.
+void recordtick();
+// Ends the recording; harmless when none runs.
+void recordclose();
+
+}  // namespace vx::platform

@@ -1,0 +1,87 @@
+// The toolkit options on the command line, and VXcommandline that builds it.
+#include "render/platform/options.h"
+
+#include <string>
+#include <vector>
+
+#include "render/platform/platform.h"
+#include "support/fixture.h"
+#include "vx.h"
+
+namespace {
+
+using vx::platform::parseoptions;
+using vx::platform::splitcommandline;
+using vxtest::banner;
+using Words = std::vector<std::string>;
+
+class ToolkitOptions : public vxtest::VxTest {};
+
+TEST_F(ToolkitOptions, WordsSplitAtBlanksAndQuotesGroupThem) {
+  struct Case {
+    const char* line;
+    Words words;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"  \t ", {}},
+      {"a  b\tc", {"a", "b", "c"}},
+      {"a \"b c\" d", {"a", "b c", "d"}},
+      {"--vx-screenshot=\"my shot.png\" x", {"--vx-screenshot=my shot.png", "x"}},
+      {"\"\"", {""}},
+      {"\"open end", {"open end"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(splitcommandline(c.line), c.words) << c.line;
+  EXPECT_EQ(splitcommandline(nullptr), Words{});
+}
+
+TEST_F(ToolkitOptions, CommandLineFromArgumentsSplitsBackIntoThem) {
+  char prog[] = "prog", a[] = "a", spaced[] = "b c", empty[] = "", opt[] = "--vx-scale=2";
+  char* argv[] = {prog, a, spaced, empty, opt, nullptr};
+  std::string line = VXcommandline(5, argv);
+  EXPECT_EQ(line, "a \"b c\" \"\" --vx-scale=2");
+  EXPECT_EQ(splitcommandline(line.c_str()), (Words{"a", "b c", "", "--vx-scale=2"}));
+  EXPECT_STREQ(VXcommandline(1, argv), "");
+  EXPECT_EQ(parseoptions(line.c_str()).scale, 2);
+}
+
+TEST_F(ToolkitOptions, ValuesAreReadAndOtherWordsIgnored) {
+  auto o = parseoptions(
+      "app -x --vx --vx-scale=8 --vx-backend=sdl file.inf \"--vx-screenshot=a b.png\" "
+      "--vx-record=r.txt");
+  EXPECT_EQ(o.scale, 8);
+  EXPECT_EQ(o.backend, "sdl");
+  EXPECT_EQ(o.screenshot, "a b.png");
+  EXPECT_EQ(o.record, "r.txt");
+  EXPECT_EQ(o.replay, "");
+  // A replay runs headless.
+  o = parseoptions("--vx-replay=s.txt");
+  EXPECT_EQ(o.backend, "headless");
+  EXPECT_EQ(o.scale, 1);
+  o = parseoptions("--vx-scale=2 --vx-scale=3");
+  EXPECT_EQ(o.scale, 3);  // the last one holds
+}
+
+TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
+  struct Case {
+    const char* line;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"app --vx-colour=3", "Unknown toolkit option --vx-colour=3\n"},
+      {"--vx-scale", "Unknown toolkit option --vx-scale\n"},
+      {"--vx-scale=0", "Toolkit option --vx-scale=0: the scale is a whole number from 1 to 8\n"},
+      {"--vx-scale=9", "Toolkit option --vx-scale=9: the scale is a whole number from 1 to 8\n"},
+      {"--vx-scale=12", "Toolkit option --vx-scale=12: the scale is a whole number from 1 to 8\n"},
+      {"--vx-backend=x11", "Toolkit option --vx-backend=x11: the back-end is sdl or headless\n"},
+      {"--vx-record=", "Toolkit option --vx-record= needs a file name\n"},
+      {"--vx-backend=sdl --vx-replay=s.txt",
+       "Toolkit option --vx-replay needs --vx-backend=headless\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    EXPECT_FATAL(VXPopenwindow("t", nullptr, nullptr, c.line, 1), c.message, banner() + c.message);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+// --vx-record writes what the program was handed as a replay script.
+#include <cstdlib>
+
+#include "render/platform/platform.h"
+#include "support/fixture.h"
+#include "vx.h"
+
+namespace {
+
+class Recording : public vxtest::VxTest {};
+
+TEST_F(Recording, ReplayedSessionIsRecordedInTheScriptFormat) {
+  vxtest::writefile("s.txt",
+                    "wait 20\nmove 5 6\nwait 50\nclick 7 8\nkey a\nkey Left\nkey ctrl-t\n"
+                    "type  \nexpose\nquit\n");
+  VXPopenwindow("t", nullptr, nullptr, "--vx-replay=s.txt --vx-record=rec.txt", 1);
+  EXPECT_EXIT(
+      {
+        Event event;
+        for (;;) VXPgetevent(&event);
+      },
+      ::testing::ExitedWithCode(0), "");
+  const char* expected =
+      "# recorded session\n"
+      "wait 20\n"
+      "move 5 6\n"
+      "wait 50\n"
+      "press 7 8\n"
+      "release 7 8\n"
+      "key a\n"
+      "key Left\n"
+      "key ctrl-t\n"
+      "key Space\n"
+      "expose\n"
+      "quit\n";
+  EXPECT_EQ(vxtest::readfile("rec.txt"), expected);
+
+  // Played back, the recording gives the same recording again.
+  VXPopenwindow("t", nullptr, nullptr, "--vx-replay=rec.txt --vx-record=again.txt", 1);
+  EXPECT_EXIT(
+      {
+        Event event;
+        for (;;) VXPgetevent(&event);
+      },
+      ::testing::ExitedWithCode(0), "");
+  std::string again = vxtest::readfile("again.txt");
+  EXPECT_EQ(again, expected);
+}
+
+TEST_F(Recording, UnwritableRecordingIsFatal) {
+  const char* message = "Couldn't create the recording |no/dir/r.txt|\n";
+  EXPECT_FATAL(
+      VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless --vx-record=no/dir/r.txt", 1),
+      message, vxtest::banner() + message);
+}
+
+}  // namespace
