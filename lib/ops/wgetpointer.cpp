@@ -6,7 +6,7 @@
 extern "C" int VXwgetpointer(int* x, int* y) {
   int left = 0, top = 0;
   if (vx::model.nwindows > 0) {
-    const vx::Window& win = vx::model.Win[vx::currentwindow()];
+    const vx::Window& win = vx::model.Win[vx::currentwindowindex()];
     left = win.left;
     top = win.top;
   }

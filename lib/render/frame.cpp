@@ -10,7 +10,7 @@ void drawframe(int x, int y, int w, int h, Color c1, Color c2) {
   VXPsetcolor(c1);
   int linewidth = VXPgetlinewidth();
   VXPsetlinewidth(1);
-  const Window& win = model.Win[currentwindow()];
+  const Window& win = model.Win[currentwindowindex()];
   x += win.left;
   y += win.top;
   // Line end points are not drawn, so the corners where the colours meet stay as

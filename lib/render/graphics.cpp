@@ -25,7 +25,7 @@ void drawgraphic(const Graphic& g) {
   if (model.nwindows == 0) return;
   DrawState saved = rememberdrawstate();
   VXPsetlinewidth(1);
-  const Window& win = model.Win[currentwindow()];
+  const Window& win = model.Win[currentwindowindex()];
   int wx = win.left, wy = win.top;
   int px = wx + g.x1, py = wy + g.y1;
   switch (g.kind) {

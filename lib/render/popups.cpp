@@ -43,7 +43,7 @@ int shownitems(int p) {
 void openpopup(int p) {
   DrawState saved = rememberdrawstate();
   VXPsetlinewidth(1);
-  windowatopening = currentwindow();
+  windowatopening = currentwindowindex();
   selectroot();
   Popup& popup = model.Popups[p];
   openedpopup = p;

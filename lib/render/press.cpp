@@ -12,7 +12,7 @@ namespace {
 
 void reshade(int w, int b, bool sunken) {
   DrawState saved = rememberdrawstate();
-  int previous = currentwindow();
+  int previous = currentwindowindex();
   setcurrentwindow(w);
   VXPsetlinewidth(1);
   const Window& win = model.Win[w];

@@ -8,7 +8,7 @@ namespace vx {
 namespace {
 
 void change(int w, int from, int to) {
-  int previous = currentwindow();
+  int previous = currentwindowindex();
   setcurrentwindow(w);
   Window& win = model.Win[w];
   for (int b = 0; b < win.nbuttons; b++) {

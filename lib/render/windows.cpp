@@ -17,7 +17,7 @@ void clipinterior(const Window& win) {
 
 }  // namespace
 
-int currentwindow() { return current; }
+int currentwindowindex() { return current; }
 
 void setcurrentwindow(int w) {
   if (w < 0 || w >= model.nwindows) return;

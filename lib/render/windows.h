@@ -7,7 +7,7 @@
 namespace vx {
 
 // The window whose left and top window-relative drawing adds; 0 at start.
-int currentwindow();
+int currentwindowindex();
 // Makes window w current and clips all drawing to its interior. An index outside the
 // table changes nothing.
 void setcurrentwindow(int w);
