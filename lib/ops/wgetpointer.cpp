@@ -2,6 +2,7 @@
 #include "events/pointer.h"
 #include "model/model.h"
 #include "render/windows.h"
+#include "vx.h"
 
 extern "C" int VXwgetpointer(int* x, int* y) {
   int left = 0, top = 0;
