@@ -11,6 +11,12 @@ using namespace vxtest;
 
 namespace {
 
+// The builder labels a button with its name; the model owns its texts.
+void relabel(vx::Button& b, const char* label) {
+  delete[] b.label;
+  b.label = vx::copytext(label);
+}
+
 class Buttons : public RenderTest {
  protected:
   // One full-screen window without a border holding one button at (10, 20).
@@ -21,7 +27,7 @@ class Buttons : public RenderTest {
     b.activecolor = LABEL;
     b.inactivecolor = DIMLABEL;
     b.shaded = 1;
-    b.label = vx::copytext(label);
+    relabel(b, label);
     return b;
   }
   void build() {
@@ -248,7 +254,7 @@ TEST_F(Buttons, ArrowsFillTheirSquareWithTheApexWhereTheKindSays) {
   vx::Button& b = builder.button("b", 10, 10, 48, 48);
   b.facecolor = FACE;
   b.activecolor = LABEL;
-  b.label = vx::copytext("");
+  relabel(b, "");
   build();
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<char>(c.arrow));
