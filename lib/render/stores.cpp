@@ -14,6 +14,7 @@ namespace vx {
 namespace {
 
 bool occupied[NSTORES + 1] = {};
+std::array<StoreSize, NSTORES + 1> created{};  // the bitmaps' sizes
 
 bool valid(int n) { return n >= 1 && n <= NSTORES; }
 
@@ -42,11 +43,11 @@ std::array<StoreSize, NSTORES + 1> storesizes(int bstore) {
 }
 
 void initstores(int bstore) {
-  std::array<StoreSize, NSTORES + 1> sizes = storesizes(bstore);
+  created = storesizes(bstore);
   bstoreswitch = bstore;
   for (int k = 1; k <= NSTORES; k++) {
     occupied[k] = false;
-    if (VXPcreatestore(k, sizes[k].width, sizes[k].height) == 0)
+    if (VXPcreatestore(k, created[k].width, created[k].height) == 0)
       fatal("Error:  cannot initialize backing store %d.  Out of memory.\n", k);
   }
 }
@@ -71,7 +72,10 @@ void claimwindowstore(int w) {
   if (!valid(n)) fatal("Error:  can't have bstore # %d", n);
   if (storeoccupied(n)) fatal("Error - backing store %d is already occupied.\n", n);
   setstoreoccupied(n, true);
-  VXPsavestore(n, win.left, win.top, win.width, win.height);
+  // A window resized since start-up may be larger than its store: only what fits is
+  // saved, and only that comes back when it is hidden.
+  VXPsavestore(n, win.left, win.top, std::min(win.width, created[n].width),
+               std::min(win.height, created[n].height));
 }
 
 }  // namespace vx

@@ -114,6 +114,27 @@ TEST_F(Stores, HidingPutsBackWhatTheWindowCoveredByteForByte) {
   EXPECT_TRUE(vx::storeoccupied(2));
 }
 
+// A window made larger after start-up saves and restores only what its store holds.
+TEST_F(Stores, AWindowGrownPastItsStoreSavesWhatFits) {
+  window("root", 0, 0, 640, 480, 0).active = 1;
+  window("w", 100, 100, 50, 40, 4);
+  builder.build();
+  vx::initstores(BSTORE);
+  vx::setcurrentwindow(0);
+  pattern();
+  std::vector<std::uint32_t> before = snapshot();
+  vx::model.Win[1].width = 300;
+  vx::model.Win[1].height = 200;
+  vx::claimwindowstore(1);
+  vx::model.Win[1].saved = 1;
+  vx::model.Win[1].active = 1;
+  vx::drawwindow(1);
+  vx::hidewindow(1);
+  Pixels stale = changed(before);
+  EXPECT_FALSE(stale.empty());
+  for (auto [x, y] : stale) EXPECT_FALSE(x < 150 && y < 140) << x << "," << y;
+}
+
 TEST_F(Stores, ClaimNeedsTheSwitchAndAFreeStore) {
   window("root", 0, 0, 640, 480, 0);
   window("w", 10, 10, 50, 50, 2);
