@@ -83,15 +83,6 @@ TEST_F(Buttons, PressSinksTheEdgesAndRaiseBringsThemBack) {
   EXPECT_EQ(vx::currentwindowindex(), 1);
 }
 
-TEST_F(Buttons, PressLeavesAFlatButtonAlone) {
-  onebutton(40, 20).shaded = 0;
-  build();
-  vx::drawbutton(0, 0, false);
-  std::vector<std::uint32_t> before = snapshot();
-  vx::pressbutton(0, 0);
-  EXPECT_TRUE(changed(before).empty());
-}
-
 // Baseline of a one-line label: the odd leftover pixel goes above the text, and the
 // remainder keeps the sign of height - ascent when the button is lower than the font.
 TEST_F(Buttons, OneLineLabelBaselineAndJustification) {
@@ -122,15 +113,6 @@ TEST_F(Buttons, OneLineLabelBaselineAndJustification) {
     vx::drawbutton(0, 0, false);
     EXPECT_EQ(ink(LABEL), textpixels(LABEL, vx::FONT_BOLD, {{c.left, c.baseline, "Hx"}}));
   }
-}
-
-TEST_F(Buttons, TheExampleBaselinesForAscentNine) {
-  onebutton(100, 20, "H");
-  build();
-  if (ascentof(vx::FONT_BOLD) != 9) GTEST_SKIP() << "the font's ascent is not 9";
-  vx::drawbutton(0, 0, false);
-  EXPECT_EQ(ink(LABEL),
-            textpixels(LABEL, vx::FONT_BOLD, {{10 + (100 - widthof("H", 15)) / 2, 35, "H"}}));
 }
 
 TEST_F(Buttons, InactiveLabelTakesTheOtherColourInTheButtonsFont) {
