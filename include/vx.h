@@ -201,6 +201,10 @@ void VXgetbuttonrect(const char* window, const char* button, int* x, int* y, int
 void VXwritepalette(const unsigned char (*table)[3]);
 unsigned char VXgetlistcolor(int list, int position);
 
+/* The pointer position relative to the current window's outer corner (not its
+ * interior); returns the y value. Null outputs are skipped. */
+int VXwgetpointer(int* x, int* y);
+
 #ifdef __cplusplus
 }
 #endif

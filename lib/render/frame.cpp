@@ -1,0 +1,31 @@
+// The two-colour frame around fields and drag areas.
+#include "render/platform/platform.h"
+#include "render/windows.h"
+
+namespace vx {
+
+void drawframe(int x, int y, int w, int h, Color c1, Color c2) {
+  if (model.nwindows == 0) return;
+  Color color = VXPgetcolor();
+  VXPsetcolor(c1);
+  int linewidth = VXPgetlinewidth();
+  VXPsetlinewidth(1);
+  const Window& win = model.Win[currentwindowindex()];
+  x += win.left;
+  y += win.top;
+  // Line end points are not drawn, so the corners where the colours meet stay as
+  // they were.
+  VXPline(x - 1, y - 1, x + w, y - 1);
+  VXPline(x - 2, y - 2, x + w + 1, y - 2);
+  VXPline(x - 1, y - 1, x - 1, y + h);
+  VXPline(x - 2, y - 2, x - 2, y + h + 1);
+  VXPsetcolor(c2);
+  VXPline(x, y + h, x + w, y + h);
+  VXPline(x - 1, y + h + 1, x + w + 1, y + h + 1);
+  VXPline(x + w, y, x + w, y + h);
+  VXPline(x + w + 1, y - 1, x + w + 1, y + h + 1);
+  VXPsetlinewidth(linewidth);
+  VXPsetcolor(color);
+}
+
+}  // namespace vx

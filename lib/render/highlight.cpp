@@ -1,0 +1,84 @@
+// Popup rows under the pointer, the highlight band and check marks.
+#include "events/pointer.h"
+#include "model/colors.h"
+#include "render/platform/platform.h"
+#include "render/popups.h"
+#include "render/state.h"
+
+namespace vx {
+
+namespace {
+
+// The band last painted in the highlight colour.
+int highlightpopupindex = -1;
+int highlightrow = -1;
+int highlightitem = -1;
+
+bool shown(const Popup& popup, int i) {
+  return i >= 0 && i < popup.nitems && popup.item[i].active != -1;
+}
+
+void band(const Popup& popup, int row, Color c) {
+  VXPsetcolor(c);
+  VXPfillrect(popup.left + 1, popup.top + 3 + POPUPROW * row, popup.width - 2, POPUPROW);
+}
+
+}  // namespace
+
+void resetpopupstate() {
+  highlightpopupindex = -1;
+  highlightrow = -1;
+  highlightitem = -1;
+}
+
+int popuprowat(int y, int p) { return (y - model.Popups[p].top - 3) / POPUPROW; }
+
+int popupitemat(int y, int p) {
+  const Popup& popup = model.Popups[p];
+  int n = popuprowat(y, p) + 1;
+  for (int i = 0; i < popup.nitems; i++) {
+    if (popup.item[i].active == -1) continue;
+    if (--n == 0) return i;
+  }
+  return -1;
+}
+
+void highlightpopup(int x, int y) {
+  int p = openedpopup;
+  if (p < 0) return;
+  const Popup& popup = model.Popups[p];
+  int rows = shownitems(p);
+  int row = -1, item = -1;
+  if (popup.left < x && x < popup.left + popup.width && popup.top + 1 < y &&
+      y < popup.top + POPUPROW * rows + 2) {
+    row = popuprowat(y, p);
+    item = popupitemat(y, p);
+  }
+  if (highlightpopupindex == p && row != highlightrow && highlightrow != -1 &&
+      shown(popup, highlightitem)) {
+    band(popup, highlightrow, popup.bgcolor);
+    drawpopupitem(p, highlightitem, highlightrow);
+  }
+  if (row != -1 && row != highlightrow && shown(popup, item)) {
+    band(popup, row, highlightcolor);
+    drawpopupitem(p, item, row);
+  }
+  highlightitem = item;
+  highlightrow = row;
+  highlightpopupindex = p;
+}
+
+void toggleitemcheck(int p, int i, Color c) {
+  Popup& popup = model.Popups[p];
+  PopupItem& item = popup.item[i];
+  item.checked = item.checked == 0 ? 1 : 0;
+  if (p != openedpopup || item.active == -1) return;
+  int row = 0;
+  for (int k = 0; k < i; k++)
+    if (popup.item[k].active != -1) row++;
+  if (popuprowat(pointery, p) == row) c = highlightcolor;
+  band(popup, row, c);
+  drawpopupitem(p, i, row);
+}
+
+}  // namespace vx

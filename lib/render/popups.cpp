@@ -1,0 +1,97 @@
+// Opening, closing and drawing popup menus.
+#include "render/popups.h"
+
+#include "core/log.h"
+#include "model/getname.h"
+#include "ops/messages.h"
+#include "render/drawstate.h"
+#include "render/platform/platform.h"
+#include "render/state.h"
+#include "render/stores.h"
+#include "render/windows.h"
+
+namespace vx {
+
+namespace {
+
+int windowatopening = 0;
+
+// Popups are clipped to the root window's interior.
+void selectroot() { setcurrentwindow(getname(model.Win, model.nwindows, "root", "window")); }
+
+void drawbody(int p) {
+  const Popup& popup = model.Popups[p];
+  VXPsetcolor(popup.bgcolor);
+  VXPfillrect(popup.left, popup.top, popup.width, popup.height);
+  VXPsetcolor(popup.bordercolor);
+  VXPrect(popup.left, popup.top, popup.width, popup.height);
+  int row = 0;
+  for (int i = 0; i < popup.nitems; i++)
+    if (popup.item[i].active != -1) drawpopupitem(p, i, row++);
+}
+
+}  // namespace
+
+int shownitems(int p) {
+  const Popup& popup = model.Popups[p];
+  int shown = 0;
+  for (int i = 0; i < popup.nitems; i++)
+    if (popup.item[i].active != -1) shown++;
+  return shown;
+}
+
+void openpopup(int p) {
+  DrawState saved = rememberdrawstate();
+  VXPsetlinewidth(1);
+  windowatopening = currentwindowindex();
+  selectroot();
+  Popup& popup = model.Popups[p];
+  openedpopup = p;
+  shownlevel++;
+  popup.active = 1;
+  popup.height = POPUPROW * shownitems(p) + 7;
+  if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
+  setstoreoccupied(1, true);
+  // A free store holds no image, so this save is never refused.
+  VXPsavestore(1, popup.left, popup.top, popup.width, popup.height);
+  drawbody(p);
+  restoredrawstate(saved);
+}
+
+void closepopup() {
+  if (openedpopup < 0) return;
+  Popup& popup = model.Popups[openedpopup];
+  shownlevel--;
+  setcurrentwindow(0);
+  popup.active = 0;
+  VXPrestorestore(1, popup.left, popup.top);
+  setstoreoccupied(1, false);
+  openedpopup = -1;
+  showremembered();
+  setcurrentwindow(windowatopening);
+}
+
+void redrawpopup() {
+  if (openedpopup < 0) return;
+  // The caller of a repaint puts the colour, line width and window back.
+  VXPsetlinewidth(1);
+  selectroot();
+  drawbody(openedpopup);
+}
+
+void drawpopupitem(int p, int i, int r) {
+  int font = VXPgetfont();
+  Color color = VXPgetcolor();
+  const Popup& popup = model.Popups[p];
+  const PopupItem& item = popup.item[i];
+  VXPsetcolor(item.active == 1 ? popup.enabledcolor : popup.disabledcolor);
+  VXPsetfont(FONT_BOLD);
+  int baseline = popup.top + POPUPROW + POPUPROW * r;
+  int left = popup.left + (popup.checklist ? 16 : 6);
+  if (item.label != nullptr) VXPtext(left, baseline, item.label);
+  if (item.checked) VXPtext(popup.left + 6, baseline, "*");
+  VXPsetfont(font);
+  VXPsetcolor(color);
+}
+
+}  // namespace vx
