@@ -179,6 +179,14 @@ int VXopenoutputlog(const char* mode);
 void VXoutput(const char* format, ...) VX_PRINTF(1, 2);
 void VXerror(int level, const char* format, ...) VX_PRINTF(2, 3);
 
+/* Brings the interface up: opens "error.log" with logmode, opens the main window
+ * (the command line carries the toolkit's --vx- options), loads the description file,
+ * installs the palette (256 colours when colors is 256, else 16) and creates the
+ * backing stores (window stores only when bstore is BSTORE). */
+void VXinterfaceinit(const char* title, const char* file, int bstore, const char* logmode,
+                     int colors, void* instance, void* previous, const char* commandline,
+                     int showmode);
+
 /* Ends the program. Without a format (null): closes the window and exits with status 0.
  * With one: the formatted text, cut to 255 characters, is reported as a fatal error. */
 void VXinterfaceexit(const char* format, ...) VX_PRINTF(1, 2) VX_NORETURN;
@@ -195,6 +203,7 @@ int32_t VXfilesize(FILE* stream);
 void VXgetbuttonrect(const char* window, const char* button, int* x, int* y, int* width,
                      int* height, int* state);
 
+
 /* Colours. VXwritepalette writes entries 0 to 15 of a table of red, green and blue
  * components to "palette.txt", for debugging. VXgetlistcolor gives the palette index
  * at position 0 to 4 of colour list 0 to 4; anything outside them gives 0. */
@@ -204,6 +213,55 @@ unsigned char VXgetlistcolor(int list, int position);
 /* The pointer position relative to the current window's outer corner (not its
  * interior); returns the y value. Null outputs are skipped. */
 int VXwgetpointer(int* x, int* y);
+
+/* Objects by name. Outputs passed as null pointers are skipped; setters take each
+ * value from its non-null pointer. A name missing from its table is fatal. */
+void VXgetwindowinfo(const char* window, int* left, int* top, int* width, int* height,
+                     int* active);
+void VXgetbuttoninfo(const char* window, const char* button, int* left, int* top, int* width,
+                     int* height, int* active);
+void VXgetdragareainfo(const char* window, const char* dragarea, int* left, int* top,
+                       int* width, int* height, int* active, unsigned char* face);
+void VXsetbuttoninfo(const char* window, const char* button, const int* left, const int* top,
+                     const int* width, const int* height, const unsigned char* face);
+void VXsetbuttonlabel(const char* window, const char* button, const char* label);
+void VXgetfieldinfo(const char* field, int* left, int* top, int* width, int* height,
+                    unsigned char* color);
+void VXsetfieldinfo(const char* field, const int* left, const int* top, const int* width,
+                    const int* height, const unsigned char* color);
+void VXactivatefunction(const char* function);
+void VXdeactivatefunction(const char* function);
+int VXgetmenuitemindex(const char* popup, const char* item);
+const char* VXgetmenuitemname(const char* popup, int index);
+const char* VXgetmsgtext(const char* message);
+unsigned char VXgetcolor(const char* color);
+char* VXgetcurrentwindow(char* buffer);
+/* The current window's name, without a buffer to overrun. */
+const char* VXgetcurrentwindowname(void);
+
+/* Windows. */
+void VXselectwindow(const char* window);
+void VXshowwindow(const char* window, int store, int modal);
+void VXhidewindow(const char* window);
+void VXhidecurrentwindow(void);
+void VXactivatewindow(const char* window);
+void VXdeactivatewindow(const char* window);
+void VXredrawwindow(const char* window);
+void VXredrawall(void);
+
+/* Buttons; the screen changes only when redraw is exactly 1. */
+void VXenablebutton(const char* window, const char* button, int redraw);
+void VXshowbutton(const char* window, const char* button, int redraw);
+void VXdisablebutton(const char* window, const char* button, int redraw);
+void VXhidebutton(const char* window, const char* button, int redraw);
+
+/* Popup menus and their items. */
+void VXopenpopup(const char* popup);
+void VXenablemenuitem(const char* popup, const char* item);
+void VXdisablemenuitem(const char* popup, const char* item);
+void VXshowmenuitem(const char* popup, const char* item);
+void VXhidemenuitem(const char* popup, const char* item);
+void VXtogglemenuitemcheck(const char* popup, const char* item);
 
 #ifdef __cplusplus
 }

@@ -6,4 +6,7 @@ namespace vxtool {
 // check [--colors 16|256] FILE
 int check(int argc, char** argv);
 
+// render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]
+int render(int argc, char** argv);
+
 }  // namespace vxtool

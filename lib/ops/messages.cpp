@@ -3,7 +3,9 @@
 
 namespace vx {
 
-// The message window fills this in.
+// The message and alert windows fill these in.
+void remembermessage() {}
 void showremembered() {}
+void clearalertshown() {}
 
 }  // namespace vx

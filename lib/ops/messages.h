@@ -3,7 +3,11 @@
 
 namespace vx {
 
-// Shows again the message that was up when a popup opened.
+// The message up when a popup opens is shown again when it closes.
+void remembermessage();
 void showremembered();
+
+// The alert window is no longer up.
+void clearalertshown();
 
 }  // namespace vx

@@ -34,7 +34,7 @@ TEST_F(VxtoolCheck, ListsEveryStatementOfAFileThatUsesThemAll) {
   ToolRun run = vxtool(std::string("check ") + VX_DATA + "/everything.inf");
   ASSERT_EQ(run.status, 0) << run.out;
   const char* expected[] = {
-      "window main at (0, 0) size 640 x 480 colours fg 0 bg 4 border 0 borderwidth 2 level 1",
+      "window root at (0, 0) size 640 x 480 colours fg 0 bg 4 border 0 borderwidth 2 level 1",
       "window status at (100, 400)",
       "  button colours |Colours| at (20, 20) size 90 x 24 font bold",
       "callback colours popup colours shaded 1 active 1 repeat 0 justify C arrow -",

@@ -1,8 +1,6 @@
 // Screenshots: PNG files that hold exactly the framebuffer.
 #include "render/platform/screenshot.h"
 
-#include <png.h>
-
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -10,32 +8,16 @@
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "support/fixture.h"
+#include "support/png.h"
 #include "vx.h"
+
+using vxtest::readpng;
 
 namespace {
 
 using vx::platform::framebuffer;
 
 class Screenshots : public vxtest::VxTest {};
-
-// The file's pixels as 0x00RRGGBB, or nothing when it is not a 640 x 480 PNG.
-std::vector<std::uint32_t> readpng(const char* path) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path) == 0) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-  bool ok = image.width == 640 && image.height == 480 &&
-            png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
-  png_image_free(&image);
-  if (!ok) return {};
-  std::vector<std::uint32_t> pixels(640 * 480);
-  for (std::size_t i = 0; i < pixels.size(); ++i)
-    pixels[i] =
-        (std::uint32_t{rgb[i * 3]} << 16) | (std::uint32_t{rgb[i * 3 + 1]} << 8) | rgb[i * 3 + 2];
-  return pixels;
-}
 
 void drawpattern(std::uint32_t seed) {
   for (std::uint32_t i = 0; i < 640 * 480; ++i)

@@ -1,0 +1,25 @@
+// Bringing the interface up: logs, window, description, palette, stores.
+#include "core/log.h"
+#include "model/colors.h"
+#include "model/load.h"
+#include "model/settings.h"
+#include "render/platform/platform.h"
+#include "render/state.h"
+#include "render/stores.h"
+#include "render/windows.h"
+#include "vx.h"
+
+void VXinterfaceinit(const char* title, const char* file, int bstore, const char* logmode,
+                     int colors, void* instance, void* previous, const char* commandline,
+                     int showmode) {
+  vx::resetrenderstate();
+  vx::resetsettings();
+  vx::highlightcolor = 0;
+  VXopenerrorlog(logmode);
+  vx::setcolorcount(colors);
+  VXPopenwindow(title, instance, previous, commandline, showmode);
+  VXPstartdevice();
+  vx::loaddescription(file);
+  VXPsetpalette(vx::palettetable, vx::colorcount);
+  vx::initstores(bstore);
+}

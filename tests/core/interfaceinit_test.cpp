@@ -1,0 +1,78 @@
+// Bringing an interface up: logs, colour count, stores and the start-up failures.
+#include <cstdlib>
+#include <string>
+
+#include "model/colors.h"
+#include "model/model.h"
+#include "render/platform/platform.h"
+#include "render/state.h"
+#include "render/windows.h"
+#include "support/interface_fixture.h"
+#include "vx.h"
+
+using vx::model;
+using vxtest::banner;
+using vxtest::readfile;
+
+namespace {
+
+class InterfaceInit : public vxtest::InterfaceTest {};
+
+const std::string ONE = "window(main 0 0 640 480 black peach black 0 1 0)\n";
+
+TEST_F(InterfaceInit, ComesUpWithTheFileLoadedThePaletteSetAndNothingDrawn) {
+  VXPsetcolor(3);
+  bringup(ONE + "(sky 10 20 30)\n");
+  EXPECT_EQ(readfile("error.log"), banner());
+  EXPECT_EQ(model.nwindows, 1);
+  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::openedpopup, -1);
+  EXPECT_EQ(vx::currentwindowindex(), 0);
+  // The palette is in: index 8 draws sky and reads back as 8.
+  VXPsetclip(0, 0, 640, 480);
+  VXPsetcolor(8);
+  VXPsetpixel(5, 5);
+  EXPECT_EQ(VXPgetpixel(5, 5), 8);
+  // Nothing else was drawn: the first repaint is the event loop's.
+  EXPECT_EQ(VXPgetpixel(300, 300), 1);
+}
+
+TEST_F(InterfaceInit, OnlyExactlyTwoHundredFiftySixGivesTheLargePalette) {
+  for (int colors : {16, 8, 0, 255, 256}) {
+    EXPECT_EXIT(
+        {
+          bringup(ONE, 1, colors);
+          std::exit(vx::colorcount == (colors == 256 ? 256 : 16) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << colors;
+  }
+}
+
+TEST_F(InterfaceInit, StoreNumbersAreCheckedOnlyWithBackingStoresOn) {
+  const std::string seven = ONE + "window(odd 0 0 10 10 black white black 0 0 7)\n";
+  EXPECT_FATAL(bringup(seven, BSTORE), "Error:  can't have bstore # 7",
+               banner() + "Error:  can't have bstore # 7");
+  EXPECT_EXIT(
+      {
+        bringup(seven, 0);
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(InterfaceInit, AMissingFileEndsTheProgram) {
+  const std::string message = "Cannot open interface file |none.inf|.\n";
+  EXPECT_FATAL(VXinterfaceinit("t", "none.inf", BSTORE, "w", 16, nullptr, nullptr,
+                               "--vx-backend=headless", 0),
+               message, banner() + message);
+}
+
+TEST_F(InterfaceInit, TheLogModeAppends) {
+  vxtest::writefile("error.log", "earlier\n");
+  vxtest::writefile("test.inf", ONE);
+  VXinterfaceinit("t", "test.inf", BSTORE, "a", 16, nullptr, nullptr, "--vx-backend=headless", 0);
+  EXPECT_EQ(readfile("error.log"), "earlier\n" + banner());
+}
+
+}  // namespace
