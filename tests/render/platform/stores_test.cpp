@@ -3,7 +3,7 @@
 
 namespace {
 
-class Stores : public vxtest::Raster {
+class StoreBitmaps : public vxtest::Raster {
  protected:
   // A recognisable picture in the top left corner.
   static void drawpattern() {
@@ -15,7 +15,7 @@ class Stores : public vxtest::Raster {
   }
 };
 
-TEST_F(Stores, RestoringPutsTheSavedRectangleBack) {
+TEST_F(StoreBitmaps, RestoringPutsTheSavedRectangleBack) {
   usetestpalette();
   drawpattern();
   auto before = snapshot();
@@ -32,7 +32,7 @@ TEST_F(Stores, RestoringPutsTheSavedRectangleBack) {
   }
 }
 
-TEST_F(Stores, ASecondSaveIsRefusedAndKeepsTheFirstImage) {
+TEST_F(StoreBitmaps, ASecondSaveIsRefusedAndKeepsTheFirstImage) {
   usetestpalette();
   drawpattern();
   auto before = snapshot();
@@ -50,7 +50,7 @@ TEST_F(Stores, ASecondSaveIsRefusedAndKeepsTheFirstImage) {
   EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(Stores, AStoreWithoutABitmapCannotSave) {
+TEST_F(StoreBitmaps, AStoreWithoutABitmapCannotSave) {
   EXPECT_EQ(VXPcreatestore(3, 0, 50), 1);
   EXPECT_EQ(VXPcreatestore(4, 50, -1), 1);
   EXPECT_FATAL(VXPsavestore(3, 0, 0, 10, 10), "Error:  attempt to copy from null bstore 3.\n",
@@ -60,7 +60,7 @@ TEST_F(Stores, AStoreWithoutABitmapCannotSave) {
   EXPECT_EQ(VXPrestorestore(3, 0, 0), 1);
 }
 
-TEST_F(Stores, SlotsOutsideOneToFiveAreFatal) {
+TEST_F(StoreBitmaps, SlotsOutsideOneToFiveAreFatal) {
   const std::string message = "Backing store 6 does not exist: the stores are numbered 1 to 5.\n";
   EXPECT_FATAL(VXPcreatestore(6, 10, 10), message, vxtest::banner() + message);
   const std::string zero = "Backing store 0 does not exist: the stores are numbered 1 to 5.\n";
@@ -68,14 +68,14 @@ TEST_F(Stores, SlotsOutsideOneToFiveAreFatal) {
   EXPECT_FATAL(VXPrestorestore(0, 0, 0), zero, vxtest::banner() + zero);
 }
 
-TEST_F(Stores, AnImpossibleBitmapIsReportedAsFailure) {
+TEST_F(StoreBitmaps, AnImpossibleBitmapIsReportedAsFailure) {
   EXPECT_EQ(VXPcreatestore(5, 0x7FFFFFFF, 0x7FFFFFFF), 0);
   EXPECT_FATAL(VXPsavestore(5, 0, 0, 1, 1), "Error:  attempt to copy from null bstore 5.\n",
                vxtest::banner() + "Error:  attempt to copy from null bstore 5.\n");
 }
 
 // What lies off the screen or beyond the bitmap is not copied, and the clip holds.
-TEST_F(Stores, CopiesStayOnTheScreenTheBitmapAndTheClip) {
+TEST_F(StoreBitmaps, CopiesStayOnTheScreenTheBitmapAndTheClip) {
   usetestpalette();
   drawpattern();
   auto before = snapshot();
@@ -102,7 +102,7 @@ TEST_F(Stores, CopiesStayOnTheScreenTheBitmapAndTheClip) {
   EXPECT_EQ(inked(0x0000FC), boxpixels(0, 0, 5, 5));
 }
 
-TEST_F(Stores, ClosingTheDrawingReleasesTheStores) {
+TEST_F(StoreBitmaps, ClosingTheDrawingReleasesTheStores) {
   ASSERT_EQ(VXPcreatestore(1, 10, 10), 1);
   vx::platform::closedrawing();
   vx::platform::opendrawing();
