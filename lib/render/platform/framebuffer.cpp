@@ -1,8 +1,10 @@
-// The software framebuffer every back-end shows.
+// The software framebuffer every back-end shows, and the raster's life cycle.
 #include <algorithm>
 #include <iterator>
 
+#include "render/platform/fonts.h"
 #include "render/platform/raster.h"
+#include "render/platform/rasterstate.h"
 
 namespace vx::platform {
 
@@ -10,10 +12,17 @@ std::uint32_t framebuffer[480 * 640];
 bool framechanged = false;
 
 void opendrawing() {
+  releasestores();
+  resetpalette();
+  resetdrawstate();
+  loadfonts();
   std::fill(std::begin(framebuffer), std::end(framebuffer), 0x00FFFFFFu);
   framechanged = true;
 }
 
-void closedrawing() {}
+void closedrawing() {
+  releasestores();
+  releasefonts();
+}
 
 }  // namespace vx::platform

@@ -1,0 +1,85 @@
+// What the raster's drawing routines share: the drawing state, colour mapping and the
+// clipped painting of boxes and figure coverages.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vx::platform {
+
+// A half-open box of pixels: columns left to right - 1, rows top to bottom - 1. Wide
+// integers, so that no argument combination can overflow.
+struct Box {
+  std::int64_t left;
+  std::int64_t top;
+  std::int64_t right;
+  std::int64_t bottom;
+};
+
+Box intersect(const Box& a, const Box& b);
+bool isempty(const Box& box);
+// The box covered by left, top, width, height (empty for sizes of 0 or less).
+Box boxof(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height);
+
+struct DrawState {
+  std::uint8_t index;  // the current colour index
+  bool colorset;       // false until the first colour is set
+  int width;           // 1 or 3
+  int font;            // the code last set
+  int selectedfont;    // 10 or 15: the face text is measured and drawn in
+  bool xormode;
+  bool clipped;
+  Box clip;  // when clipped
+};
+
+extern DrawState drawstate;
+void resetdrawstate();
+
+// Device colour (0x00RRGGBB) of a palette index, and the palette index of a pixel.
+std::uint32_t devicecolor(std::uint8_t index);
+std::uint8_t nearestindex(std::uint32_t pixel);
+void resetpalette();
+
+// The clip rectangle met with the framebuffer: where drawing may land.
+Box drawablebox();
+
+// Paints a box in one colour, within the drawable box; exclusive-or when asked.
+void paintbox(const Box& box, std::uint32_t color, bool usexor);
+
+// Which pixels of a figure take the pen and which the brush, so that pixels covered by
+// several parts of the figure are painted once (exclusive-or must see each only once).
+constexpr std::uint8_t BRUSHCELL = 1;
+constexpr std::uint8_t PENCELL = 2;
+struct Coverage {
+  Box box;
+  std::vector<std::uint8_t> cells;
+};
+// A coverage of the drawable part of the figure's bounds.
+Coverage startcoverage(const Box& bounds);
+// Marks a box; the pen wins over the brush.
+void cover(Coverage& coverage, const Box& box, std::uint8_t cell);
+// Paints the coverage in the pen and brush colours and the current raster mode.
+void paintcoverage(const Coverage& coverage);
+
+// The pixels of a line without its end point, drawn with a square pen of half size
+// `reach` (0 for width 1, 1 for width 3), limited to `limit`: hands each covered piece to
+// `emit` as a box one pixel wide or high, and each pixel to exactly one box.
+void linepieces(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, int reach,
+                const Box& limit, void (*emit)(const Box& piece, void* context), void* context);
+
+// Device colours of the pen, the brush and text, looked up at drawing time so that a
+// palette set later reaches them. Before any colour is set the pen and text are black
+// and the brush is white, as a fresh drawing context has them.
+inline std::uint32_t pencolor() { return drawstate.colorset ? devicecolor(drawstate.index) : 0; }
+inline std::uint32_t brushcolor() {
+  return drawstate.colorset ? devicecolor(drawstate.index) : 0xFFFFFF;
+}
+inline std::uint32_t textcolor() { return pencolor(); }
+
+// The half size of the current pen.
+inline int penreach() { return drawstate.width == 3 ? 1 : 0; }
+
+// The backing stores' life cycle.
+void releasestores();
+
+}  // namespace vx::platform

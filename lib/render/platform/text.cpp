@@ -1,0 +1,78 @@
+// Text in the two faces: the current font, its ascent, widths and drawing.
+
+#include "render/platform/fonts.h"
+#include "render/platform/platform.h"
+#include "render/platform/raster.h"
+#include "render/platform/rasterstate.h"
+
+namespace {
+
+using vx::platform::drawstate;
+
+// Characters outside the printable range are measured and drawn as blanks.
+unsigned char printable(char c) {
+  auto code = static_cast<unsigned char>(c);
+  return code >= 32 && code <= 126 ? code : ' ';
+}
+
+int selectedface() {
+  return drawstate.selectedfont == 15 ? vx::platform::BOLDFONT : vx::platform::NORMALFONT;
+}
+
+}  // namespace
+
+void VXPsetfont(int code) {
+  drawstate.font = code;
+  // Other codes are recorded but leave the face in use as it was.
+  if (code == 10 || code == 15) drawstate.selectedfont = code;
+}
+
+int VXPgetfont() { return drawstate.font; }
+
+int VXPascent() {
+  return vx::platform::fontascent(drawstate.font == 10 ? vx::platform::NORMALFONT
+                                                       : vx::platform::BOLDFONT);
+}
+
+int VXPtextwidth(const char* text) {
+  if (text == nullptr) return 0;
+  if (!vx::platform::fontsloaded()) VXerror(-1, "GetTextExtentPoint failed!\n");
+  int face = selectedface();
+  long width = 0;
+  for (const char* c = text; *c != '\0'; ++c) {
+    const vx::platform::Glyph* glyph = vx::platform::glyph(face, printable(*c));
+    if (glyph == nullptr) VXerror(-1, "GetTextExtentPoint failed!\n");
+    width += glyph->advance;
+  }
+  return width > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(width);
+}
+
+// Draws a copy of the text: the caller's text is never written.
+void VXPtext(int x, int baseline, const char* text) {
+  using namespace vx::platform;
+  if (text == nullptr || !fontsloaded()) return;
+  int face = selectedface();
+  // The top of the text lies the current font's ascent above the given line; the glyphs
+  // sit on the face's own baseline below that top.
+  std::int64_t origin = std::int64_t{baseline} - VXPascent() + fontascent(face);
+  std::uint32_t color = textcolor();
+  Box drawable = drawablebox();
+  std::int64_t pen = x;
+  for (const char* c = text; *c != '\0' && pen < drawable.right; ++c) {
+    const Glyph* glyph = vx::platform::glyph(face, printable(*c));
+    if (glyph == nullptr) continue;
+    for (int row = 0; row < glyph->rows; ++row) {
+      std::int64_t y = origin - glyph->top + row;
+      if (y < drawable.top || y >= drawable.bottom) continue;
+      const std::uint8_t* bits = glyph->bits.data() + static_cast<std::size_t>(row) * glyph->pitch;
+      for (int column = 0; column < glyph->width; ++column) {
+        if ((bits[column >> 3] & (0x80 >> (column & 7))) == 0) continue;
+        std::int64_t px = pen + glyph->left + column;
+        if (px < drawable.left || px >= drawable.right) continue;
+        framebuffer[y * VXPWIDTH + px] = color;
+      }
+    }
+    pen += glyph->advance;
+  }
+  framechanged = true;
+}

@@ -1,0 +1,124 @@
+// Text: the two faces, their widths and ascents, and what is drawn.
+#include <cstring>
+#include <string>
+
+#include "render/platform/raster_fixture.h"
+
+namespace {
+
+class Text : public vxtest::Raster {};
+
+// The leftmost and rightmost inked columns, or {-1, -1}.
+std::pair<int, int> inkedcolumns(const std::set<std::pair<int, int>>& pixels) {
+  if (pixels.empty()) return {-1, -1};
+  int first = 640, last = -1;
+  for (auto [x, y] : pixels) first = std::min(first, x), last = std::max(last, x);
+  return {first, last};
+}
+
+TEST_F(Text, DrawnGlyphsAgreeWithTheMeasuredWidthInBothFaces) {
+  const char* samples[] = {"Hello World", "Quit", "MW", "Version 2.0.6", "ZEF Test"};
+  for (int font : {10, 15}) {
+    for (const char* sample : samples) {
+      vx::platform::opendrawing();
+      VXPsetfont(font);
+      int width = VXPtextwidth(sample);
+      const int x = 50, baseline = 100;
+      VXPtext(x, baseline, sample);
+      auto pixels = inked();
+      auto [first, last] = inkedcolumns(pixels);
+      EXPECT_GE(first, x) << sample << " in " << font;
+      EXPECT_LE(first, x + 2) << sample << " in " << font;
+      EXPECT_LT(last, x + width) << sample << " in " << font;
+      EXPECT_GE(last, x + width - 3) << sample << " in " << font;
+      // Letters stand on the baseline (a tail may hang below) and stay under the ascent.
+      int top = 480, bottom = -1;
+      for (auto [px, py] : pixels) top = std::min(top, py), bottom = std::max(bottom, py);
+      EXPECT_GE(top, baseline - VXPascent()) << sample << " in " << font;
+      EXPECT_GE(bottom, baseline - 1) << sample << " in " << font;
+      EXPECT_LE(bottom, baseline + 3) << sample << " in " << font;
+      bool onbaseline = false;
+      for (auto [px, py] : pixels) onbaseline = onbaseline || py == baseline - 1;
+      EXPECT_TRUE(onbaseline) << sample << " in " << font;
+    }
+  }
+}
+
+TEST_F(Text, BoldIsWiderThanNormalAndBothFitATwelvePixelCell) {
+  VXPsetfont(10);
+  int normal = VXPtextwidth("Load picture");
+  int normalascent = VXPascent();
+  VXPsetfont(15);
+  int bold = VXPtextwidth("Load picture");
+  EXPECT_GT(bold, normal);
+  EXPECT_GT(normal, 0);
+  for (int ascent : {normalascent, VXPascent()}) {
+    EXPECT_GE(ascent, 8);
+    EXPECT_LE(ascent, 12);
+  }
+  EXPECT_EQ(VXPtextwidth(""), 0);
+}
+
+TEST_F(Text, AnyOtherFontCodeIsKeptSelectsNothingAndGivesTheBoldAscent) {
+  VXPsetfont(15);
+  int boldascent = VXPascent();
+  int boldwidth = VXPtextwidth("Settings");
+  VXPsetfont(10);
+  int normalwidth = VXPtextwidth("Settings");
+  VXPsetfont(12);
+  EXPECT_EQ(VXPgetfont(), 12);
+  EXPECT_EQ(VXPascent(), boldascent);
+  EXPECT_EQ(VXPtextwidth("Settings"), normalwidth);  // the normal face stays in use
+  VXPsetfont(15);
+  VXPsetfont(0);
+  EXPECT_EQ(VXPtextwidth("Settings"), boldwidth);
+}
+
+TEST_F(Text, UnprintableCharactersAreDrawnAsBlanksAndTheCallersTextIsKept) {
+  char text[] =
+      "a\tb\x7f"
+      "c\x80";
+  const std::string original(text);
+  VXPtext(20, 40, text);
+  auto withcontrols = snapshot();
+  EXPECT_EQ(std::string(text), original);
+  int width = VXPtextwidth(text);
+
+  vx::platform::opendrawing();
+  VXPtext(20, 40, "a b c ");
+  EXPECT_EQ(snapshot(), withcontrols);
+  EXPECT_EQ(VXPtextwidth("a b c "), width);
+}
+
+TEST_F(Text, TextUsesTheCurrentColourAndTheClipButNeverExclusiveOr) {
+  usetestpalette();
+  VXPsetcolor(vxtest::RED);
+  VXPsetxor(1);
+  VXPtext(10, 30, "Overdrawn");
+  VXPtext(10, 30, "Overdrawn");
+  auto pixels = inked();
+  ASSERT_FALSE(pixels.empty());
+  for (auto [x, y] : pixels) EXPECT_EQ(at(x, y), 0xFC0000u);
+
+  vx::platform::opendrawing();
+  VXPsetclip(0, 0, 20, 480);
+  VXPtext(10, 30, "Overdrawn");
+  for (auto [x, y] : inked()) EXPECT_LT(x, 20);
+}
+
+TEST_F(Text, TheFacesComeBackAfterTheDrawingIsClosed) {
+  int width = VXPtextwidth("again");
+  vx::platform::closedrawing();
+  vx::platform::opendrawing();
+  EXPECT_EQ(VXPtextwidth("again"), width);
+  VXPtext(10, 30, "again");
+  EXPECT_FALSE(inked().empty());
+}
+
+TEST_F(Text, MeasuringWithoutTheFacesIsFatal) {
+  vx::platform::closedrawing();
+  EXPECT_FATAL(VXPtextwidth("x"), "GetTextExtentPoint failed!\n",
+               vxtest::banner() + "GetTextExtentPoint failed!\n");
+}
+
+}  // namespace
