@@ -102,6 +102,7 @@ inline Pixels textpixels(int c, int font, const std::vector<Line>& lines) {
   VXPsetfont(font);
   for (const Line& l : lines) VXPtext(l.x, l.baseline, l.text.c_str());
   Pixels drawn = ink(c);
+  EXPECT_FALSE(drawn.empty()) << "the expected text draws nothing";
   std::copy(keep.begin(), keep.end(), vx::platform::framebuffer);
   VXPsetcolor(static_cast<std::uint8_t>(color));
   VXPsetfont(oldfont);

@@ -11,7 +11,7 @@ using namespace vxtest;
 
 namespace {
 
-class Stores : public RenderTest {
+class BackingStores : public RenderTest {
  protected:
   vx::Window& window(const char* name, int left, int top, int width, int height, int store) {
     vx::Window& w = builder.window(name, left, top, width, height);
@@ -27,7 +27,7 @@ class Stores : public RenderTest {
   ModelBuilder builder;
 };
 
-TEST_F(Stores, TwoWindowsOnOneStoreMaximiseEachDirection) {
+TEST_F(BackingStores, TwoWindowsOnOneStoreMaximiseEachDirection) {
   window("a", 0, 0, 300, 100, 3);
   window("b", 0, 0, 100, 200, 3);
   window("c", 0, 0, 50, 60, 5);
@@ -45,7 +45,7 @@ TEST_F(Stores, TwoWindowsOnOneStoreMaximiseEachDirection) {
 }
 
 // Every item counts for the height, hidden ones too.
-TEST_F(Stores, PopupsAndAWindowShareStoreOne) {
+TEST_F(BackingStores, PopupsAndAWindowShareStoreOne) {
   popup(80, 4);
   popup(120, 2);
   window("w", 0, 0, 200, 30, 1);
@@ -58,7 +58,7 @@ TEST_F(Stores, PopupsAndAWindowShareStoreOne) {
   EXPECT_EQ(off[1].height, 67);
 }
 
-TEST_F(Stores, StoreNumbersOutsideOneToFiveAreFatalOnlyWithTheSwitch) {
+TEST_F(BackingStores, StoreNumbersOutsideOneToFiveAreFatalOnlyWithTheSwitch) {
   window("w", 0, 0, 20, 20, 6);
   builder.build();
   auto off = vx::storesizes(0);
@@ -70,7 +70,7 @@ TEST_F(Stores, StoreNumbersOutsideOneToFiveAreFatalOnlyWithTheSwitch) {
                banner() + "Error:  can't have bstore # -2");
 }
 
-TEST_F(Stores, AStoreNobodyNeedsGetsNoBitmap) {
+TEST_F(BackingStores, AStoreNobodyNeedsGetsNoBitmap) {
   window("w", 0, 0, 20, 20, 2);
   builder.build();
   vx::initstores(0);  // the switch is off: the window does not count
@@ -90,7 +90,7 @@ void pattern() {
     }
 }
 
-TEST_F(Stores, HidingPutsBackWhatTheWindowCoveredByteForByte) {
+TEST_F(BackingStores, HidingPutsBackWhatTheWindowCoveredByteForByte) {
   window("root", 0, 0, 640, 480, 0).active = 1;
   window("w", 101, 53, 150, 77, 2).borderwidth = 3;
   builder.build();
@@ -115,7 +115,7 @@ TEST_F(Stores, HidingPutsBackWhatTheWindowCoveredByteForByte) {
 }
 
 // A window made larger after start-up saves and restores only what its store holds.
-TEST_F(Stores, AWindowGrownPastItsStoreSavesWhatFits) {
+TEST_F(BackingStores, AWindowGrownPastItsStoreSavesWhatFits) {
   window("root", 0, 0, 640, 480, 0).active = 1;
   window("w", 100, 100, 50, 40, 4);
   builder.build();
@@ -135,7 +135,7 @@ TEST_F(Stores, AWindowGrownPastItsStoreSavesWhatFits) {
   for (auto [x, y] : stale) EXPECT_FALSE(x < 150 && y < 140) << x << "," << y;
 }
 
-TEST_F(Stores, ClaimNeedsTheSwitchAndAFreeStore) {
+TEST_F(BackingStores, ClaimNeedsTheSwitchAndAFreeStore) {
   window("root", 0, 0, 640, 480, 0);
   window("w", 10, 10, 50, 50, 2);
   builder.build();
@@ -150,7 +150,7 @@ TEST_F(Stores, ClaimNeedsTheSwitchAndAFreeStore) {
                banner() + "Error - backing store 2 is already occupied.\n");
 }
 
-TEST_F(Stores, HidingAWindowNotShownOnlyMakesWindowZeroCurrent) {
+TEST_F(BackingStores, HidingAWindowNotShownOnlyMakesWindowZeroCurrent) {
   window("root", 0, 0, 640, 480, 0).active = 1;
   window("w", 10, 10, 50, 50, 2).saved = 1;
   builder.build();
@@ -164,7 +164,7 @@ TEST_F(Stores, HidingAWindowNotShownOnlyMakesWindowZeroCurrent) {
   EXPECT_TRUE(changed(before).empty());
 }
 
-TEST_F(Stores, HidingAModalWindowLowersTheLevelAndResumesTheButtonsBelow) {
+TEST_F(BackingStores, HidingAModalWindowLowersTheLevelAndResumesTheButtonsBelow) {
   window("root", 0, 0, 640, 480, 0).active = 1;
   vx::Button& b = builder.button("b", 10, 10, 60, 20);
   b.activecolor = LABEL;
@@ -191,7 +191,7 @@ TEST_F(Stores, HidingAModalWindowLowersTheLevelAndResumesTheButtonsBelow) {
   EXPECT_EQ(vx::shownlevel, 1);
 }
 
-TEST_F(Stores, HidingTwiceAfterReactivationDoesNotReleaseAStoreItNoLongerHolds) {
+TEST_F(BackingStores, HidingTwiceAfterReactivationDoesNotReleaseAStoreItNoLongerHolds) {
   window("root", 0, 0, 640, 480, 0).active = 1;
   window("w", 10, 10, 50, 50, 1);
   builder.build();
