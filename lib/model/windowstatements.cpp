@@ -18,10 +18,28 @@ void countinwindow(std::array<int, MAXWINDOWS>& table) {
   if (windows > 0) table[static_cast<std::size_t>(windows - 1)]++;
 }
 
-Button& nextbutton(const char* nowindow) {
+// Buttons and drag areas alike: counted in the first pass; in the second, the next
+// record of the current window with its name filled in.
+Button* namedbutton(Statement& s) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().buttons);
+    return nullptr;
+  }
   Window* w = currentwindow();
-  if (w == nullptr) fatal("%s", nowindow);
-  return w->wb[nextslot(fillindexes().button, w->nbuttons)];
+  if (w == nullptr) fatal("No active window for line.\n");
+  Button& b = w->wb[nextslot(fillindexes().button, w->nbuttons)];
+  Value* v = s.values;
+  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
+  b.name = keeptext(v[0]);
+  return &b;
+}
+
+// Left, top, width and height from four values in a row.
+void placebutton(Button& b, const Value* v) {
+  b.left = v[0].number;
+  b.top = v[1].number;
+  b.width = v[2].number;
+  b.height = v[3].number;
 }
 
 Graphic& nextgraphic(const char* nowindow) {
@@ -72,21 +90,14 @@ void windowstatement(Statement& s) {
 }
 
 void buttonstatement(Statement& s) {
-  if (s.pass == Pass::COUNTING) {
-    countinwindow(statementcounts().buttons);
-    return;
-  }
-  Button& b = nextbutton("No active window for line.\n");
+  Button* named = namedbutton(s);
+  if (named == nullptr) return;
+  Button& b = *named;
   Value* v = s.values;
-  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
-  b.name = keeptext(v[0]);
   if (toolong(v[1].text)) VXerror(0, "Label too long: |%s|\n", v[1].text);
   b.label = keeptext(v[1]);
   b.arrow = removeescapes(b.label);
-  b.left = v[2].number;
-  b.top = v[3].number;
-  b.width = v[4].number;
-  b.height = v[5].number;
+  placebutton(b, &v[2]);
   b.activecolor = v[6].color;
   b.inactivecolor = v[7].color;
   b.facecolor = v[8].color;
@@ -105,20 +116,13 @@ void buttonstatement(Statement& s) {
 }
 
 void dragareastatement(Statement& s) {
-  if (s.pass == Pass::COUNTING) {
-    countinwindow(statementcounts().buttons);
-    return;
-  }
-  Button& b = nextbutton("No active window for line.\n");
+  Button* named = namedbutton(s);
+  if (named == nullptr) return;
+  Button& b = *named;
   Value* v = s.values;
-  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
-  b.name = keeptext(v[0]);
   b.label = nullptr;
   b.arrow = 0;
-  b.left = v[1].number;
-  b.top = v[2].number;
-  b.width = v[3].number;
-  b.height = v[4].number;
+  placebutton(b, &v[1]);
   b.facecolor = v[5].color;
   b.callback = v[6].entry;
   b.active = v[7].number;
