@@ -203,7 +203,6 @@ int32_t VXfilesize(FILE* stream);
 void VXgetbuttonrect(const char* window, const char* button, int* x, int* y, int* width,
                      int* height, int* state);
 
-
 /* Colours. VXwritepalette writes entries 0 to 15 of a table of red, green and blue
  * components to "palette.txt", for debugging. VXgetlistcolor gives the palette index
  * at position 0 to 4 of colour list 0 to 4; anything outside them gives 0. */
@@ -216,12 +215,11 @@ int VXwgetpointer(int* x, int* y);
 
 /* Objects by name. Outputs passed as null pointers are skipped; setters take each
  * value from its non-null pointer. A name missing from its table is fatal. */
-void VXgetwindowinfo(const char* window, int* left, int* top, int* width, int* height,
-                     int* active);
+void VXgetwindowinfo(const char* window, int* left, int* top, int* width, int* height, int* active);
 void VXgetbuttoninfo(const char* window, const char* button, int* left, int* top, int* width,
                      int* height, int* active);
-void VXgetdragareainfo(const char* window, const char* dragarea, int* left, int* top,
-                       int* width, int* height, int* active, unsigned char* face);
+void VXgetdragareainfo(const char* window, const char* dragarea, int* left, int* top, int* width,
+                       int* height, int* active, unsigned char* face);
 void VXsetbuttoninfo(const char* window, const char* button, const int* left, const int* top,
                      const int* width, const int* height, const unsigned char* face);
 void VXsetbuttonlabel(const char* window, const char* button, const char* label);

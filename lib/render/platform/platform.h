@@ -35,7 +35,7 @@ void VXPsetclip(int left, int top, int width, int height);
 // Drawing. Rectangles and ellipses are left, top, width, height.
 void VXPline(int x1, int y1, int x2, int y2);  // the end point is not drawn
 void VXPsetpixel(int x, int y);
-std::uint8_t VXPgetpixel(int x, int y);  // nearest palette entry; 0 before a palette
+std::uint8_t VXPgetpixel(int x, int y);                // nearest palette entry; 0 before a palette
 std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer);  // buffer of VXPWIDTH entries
 void VXPputrow(int x, int y, const std::uint8_t* indexes, int count);
 void VXPrect(int left, int top, int width, int height);
