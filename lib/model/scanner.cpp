@@ -157,6 +157,8 @@ void start(const char* text, std::size_t size, bool copies) {
   line = 0;
 }
 
+void forgetline() { linecopy[0] = '\0'; }
+
 int next(TokenValue& value) {
   value = TokenValue{};
   while (position < length) {

@@ -55,6 +55,10 @@ constexpr std::size_t LINECOPY = 254;
 // earlier pass. With `copies` set, NAME and TEXT tokens carry owned copies.
 void start(const char* text, std::size_t size, bool copies);
 
+// Forgets the current-line copy, as before the first pass of a program. For tools
+// that scan a file themselves before loading it.
+void forgetline();
+
 // The next token's code, 0 at the end of input.
 int next(TokenValue& value);
 

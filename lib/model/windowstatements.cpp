@@ -42,10 +42,16 @@ void placebutton(Button& b, const Value* v) {
   b.height = v[3].number;
 }
 
-Graphic& nextgraphic(const char* nowindow) {
+// Labels, rectangles and lines: counted in the first pass; in the second, the next
+// graphic of the current window.
+Graphic* newgraphic(Statement& s, const char* nowindow) {
+  if (s.pass == Pass::COUNTING) {
+    countinwindow(statementcounts().graphics);
+    return nullptr;
+  }
   Window* w = currentwindow();
   if (w == nullptr) fatal("%s", nowindow);
-  return w->graphics[nextslot(fillindexes().graphic, w->ngraphics)];
+  return &w->graphics[nextslot(fillindexes().graphic, w->ngraphics)];
 }
 
 // The labels' placement knows centred, left and right; anything else is centred.
@@ -137,11 +143,9 @@ void dragareastatement(Statement& s) {
 }
 
 void labelstatement(Statement& s) {
-  if (s.pass == Pass::COUNTING) {
-    countinwindow(statementcounts().graphics);
-    return;
-  }
-  Graphic& g = nextgraphic("No active window for label.\n");
+  Graphic* graphic = newgraphic(s, "No active window for label.\n");
+  if (graphic == nullptr) return;
+  Graphic& g = *graphic;
   Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;
@@ -152,11 +156,9 @@ void labelstatement(Statement& s) {
 }
 
 void rectstatement(Statement& s) {
-  if (s.pass == Pass::COUNTING) {
-    countinwindow(statementcounts().graphics);
-    return;
-  }
-  Graphic& g = nextgraphic("No active window for .\n");
+  Graphic* graphic = newgraphic(s, "No active window for .\n");
+  if (graphic == nullptr) return;
+  Graphic& g = *graphic;
   Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;
@@ -168,11 +170,9 @@ void rectstatement(Statement& s) {
 }
 
 void linestatement(Statement& s) {
-  if (s.pass == Pass::COUNTING) {
-    countinwindow(statementcounts().graphics);
-    return;
-  }
-  Graphic& g = nextgraphic("No active window for line.\n");
+  Graphic* graphic = newgraphic(s, "No active window for line.\n");
+  if (graphic == nullptr) return;
+  Graphic& g = *graphic;
   Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;

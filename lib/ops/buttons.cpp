@@ -11,16 +11,15 @@ namespace {
 
 // Every button operation leaves the button's window current, drawn or not.
 void setstate(const char* window, const char* button, int redraw, int active) {
-  int w = 0;
-  Button& b = findbutton(window, button, &w);
-  b.active = active;
+  int w = findwindow(window);
+  int b = findbuttonin(w, button);
+  model.Win[w].wb[b].active = active;
   setcurrentwindow(w);
   if (redraw != 1) return;
-  int index = static_cast<int>(&b - model.Win[w].wb);
   if (active == BUTTON_HIDDEN)
-    erasebutton(w, index);
+    erasebutton(w, b);
   else
-    drawbutton(w, index, 0);
+    drawbutton(w, b, false);
 }
 
 }  // namespace

@@ -11,11 +11,15 @@ inline int findwindow(const char* name) {
   return getname(model.Win, model.nwindows, name, "window");
 }
 
-inline Button& findbutton(const char* window, const char* button, int* windowindex = nullptr) {
+// A button's index within window w.
+inline int findbuttonin(int w, const char* button) {
+  const Window& win = model.Win[w];
+  return getname(win.wb, win.nbuttons, button, "button");
+}
+
+inline Button& findbutton(const char* window, const char* button) {
   int w = findwindow(window);
-  if (windowindex != nullptr) *windowindex = w;
-  Window& win = model.Win[w];
-  return win.wb[getname(win.wb, win.nbuttons, button, "button")];
+  return model.Win[w].wb[findbuttonin(w, button)];
 }
 
 inline int findpopup(const char* name) {

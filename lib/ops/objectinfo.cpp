@@ -1,5 +1,4 @@
 // Reading and setting the geometry and state of windows, buttons and drag areas.
-#include <cstring>
 
 #include "ops/lookup.h"
 #include "vx.h"
@@ -28,13 +27,8 @@ void VXgetbuttoninfo(const char* window, const char* button, int* left, int* top
 
 void VXgetdragareainfo(const char* window, const char* dragarea, int* left, int* top, int* width,
                        int* height, int* active, unsigned char* face) {
-  const Button& b = findbutton(window, dragarea);
-  put(left, b.left);
-  put(top, b.top);
-  put(width, b.width);
-  put(height, b.height);
-  put(active, b.active);
-  put(face, b.facecolor);
+  VXgetbuttoninfo(window, dragarea, left, top, width, height, active);
+  put(face, findbutton(window, dragarea).facecolor);
 }
 
 void VXsetbuttoninfo(const char* window, const char* button, const int* left, const int* top,

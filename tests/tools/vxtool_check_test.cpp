@@ -86,6 +86,14 @@ TEST_F(VxtoolCheck, ASyntaxErrorOnTheThirdLineIsReportedAsLineTwo) {
   EXPECT_EQ(run.out, "Error on line: 2.\nLine: |labels(1 2 black fine)|\nMessage: parse error.\n");
 }
 
+TEST_F(VxtoolCheck, AnErrorOnTheFirstLineShowsNoLineOfAnEarlierScan) {
+  // No line end at the end: a scan of the whole file would leave its last line behind.
+  writefile("first.inf", "labels(1 2 black fine)\nwindow(w 0 0 10 10 black white black 0 1 0)");
+  ToolRun run = vxtool("check first.inf");
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.out, "Error on line: 0.\nLine: ||\nMessage: parse error.\n");
+}
+
 TEST_F(VxtoolCheck, ArgumentsAndFiles) {
   writefile("ok.inf", "window(w 0 0 10 10 black white black 0 1 0)\n");
   ToolRun wide = vxtool("check --colors 256 ok.inf");
