@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: in the normal build and in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build. Installs what is missing first.
+# UndefinedBehaviorSanitizer build; builds a Release tree with Clang; fuzzes briefly.
+# Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -19,8 +20,17 @@ run() {
 
 echo "== normal build"
 run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The whole suite once more in one process: no test may depend on running alone.
+echo "== every test in one process"
+build/normal/tests/vx_tests --gtest_brief=1
 echo "== sanitizer build"
 run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
+
+# The optimiser's own warnings differ between compilers and build types; building is
+# enough to keep them out.
+echo "== Release build with Clang"
+CC=clang CXX=clang++ cmake -S . -B build/clang-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/clang-release -j "$jobs"
 
 # A short fuzzing run of the description-file loader under the same sanitizers; new
 # inputs go to a scratch directory, the committed seeds stay as they are.

@@ -24,7 +24,7 @@ class Colors : public vxtest::VxTest {
 
   static void addnames(int count, int first = 0) {
     for (int i = first; i < first + count; i++)
-      vx::addpaletteentry(("c" + std::to_string(i)).c_str(), i, i, i);
+      vx::addpaletteentry(vxtest::numbered("c", i).c_str(), i, i, i);
   }
 
   static std::string components(int index) {
@@ -122,7 +122,7 @@ TEST_F(Colors, Aliases) {
 }
 
 TEST_F(Colors, TheFiftyFirstAliasIsFatal) {
-  for (int i = 0; i < vx::MAXALIASES; i++) vx::addalias(("a" + std::to_string(i)).c_str(), "white");
+  for (int i = 0; i < vx::MAXALIASES; i++) vx::addalias(vxtest::numbered("a", i).c_str(), "white");
   EXPECT_EQ(convertcolor("a49"), 1);
   EXPECT_FATAL(vx::addalias("one", "white"), "Too many aliases.\n",
                banner() + "Too many aliases.\n");

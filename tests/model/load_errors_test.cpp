@@ -18,8 +18,8 @@ std::string repeated(int count, const std::string& before, const std::string& af
 }
 
 std::string parseerror(int line, const std::string& copy, const char* message = "parse error") {
-  return "Error on line: " + std::to_string(line) + ".\nLine: |" + copy + "|\nMessage: " + message +
-         ".\n";
+  return vxtest::numbered("Error on line: ", line) + ".\nLine: |" + copy +
+         "|\nMessage: " + message + ".\n";
 }
 
 const std::string WINDOW = "window(w 0 0 10 10 black white black 0 1 0)\n";

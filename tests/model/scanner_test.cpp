@@ -19,7 +19,7 @@ std::string tokenname(int code, const sc::TokenValue& value) {
                                       "DRAGAREA",    "MSG",    "COLORLIST", "NUMBER",     "LABEL",
                                       "BUTTON",      "NAME",   "TEXT"};
   if (code == sc::NULCHAR) return "NUL";
-  if (code < sc::PALETTE || code > sc::TEXT) return "'" + std::to_string(code) + "'";
+  if (code < sc::PALETTE || code > sc::TEXT) return vxtest::numbered("'", code) + "'";
   std::string name = names[code - sc::PALETTE];
   if (code == sc::NAME || code == sc::TEXT)
     return name + "(" + (value.text != nullptr ? value.text : "<null>") + ")";

@@ -48,6 +48,11 @@ void writefile(const std::string& path, const std::string& content) {
   out << content;
 }
 
+std::string numbered(std::string prefix, long number) {
+  prefix += std::to_string(number);
+  return prefix;
+}
+
 void capturestdout() {
   std::fflush(stdout);
   if (std::freopen(STDOUTFILE, "w", stdout) == nullptr) std::abort();

@@ -26,6 +26,10 @@ std::string banner();
 std::string readfile(const std::string& path);
 void writefile(const std::string& path, const std::string& content);
 
+// The prefix followed by the number in decimal. (Built by appending: GCC 12 at -O3 warns falsely
+// about a literal put in front of a temporary string.)
+std::string numbered(std::string prefix, long number);
+
 // Where a fatal child's standard output goes; called first in the child.
 constexpr const char* STDOUTFILE = "fatal-stdout.txt";
 void capturestdout();

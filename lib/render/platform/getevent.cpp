@@ -40,6 +40,8 @@ void translate(const Message& message) {
 }  // namespace
 
 void startevents() {
+  // A new window starts from a clean record: nothing of an earlier window's events.
+  record = Event{};
   paintqueued = true;
   nexttick = backend->clock() + TICK;
 }

@@ -110,7 +110,8 @@ std::uint32_t pattern(int x, int y) {
     std::fprintf(stderr, "X error %d on request %d\n", error->error_code, error->request_code);
     return 0;
   });
-  std::string line = "app --vx-backend=sdl --vx-record=rec.txt --vx-scale=" + std::to_string(scale);
+  std::string line =
+      vxtest::numbered("app --vx-backend=sdl --vx-record=rec.txt --vx-scale=", scale);
   VXPopenwindow(TITLE, nullptr, nullptr, line.c_str(), 1);
   Event event{};
   VXPgetevent(&event);  // the first paint
@@ -194,7 +195,7 @@ bool showspattern(Display* display, Window window, int scale, std::string* why) 
       if (got != pattern(x / scale, y / scale)) {
         same = false;
         *why =
-            "pixel " + std::to_string(x) + "," + std::to_string(y) + " is " + std::to_string(got);
+            vxtest::numbered("pixel ", x) + "," + std::to_string(y) + " is " + std::to_string(got);
       }
     }
   XDestroyImage(image);
