@@ -57,12 +57,14 @@ unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a
 
 unsigned char at(std::size_t i) { return static_cast<unsigned char>(input[i]); }
 
-// A line feed, or a carriage return and line feed read as one (as a text-mode read
-// delivers them): the length of the line end at i, or 0.
+// The length of the line end at i, or 0. A line ends at a line feed, at a carriage
+// return and line feed read as one (as a text-mode read delivers them), and at a lone
+// carriage return (as old Mac editors wrote): every rule that looks for the end of a
+// line finds all three, so such a file counts, comments and reports its lines as any.
 std::size_t lineendat(std::size_t i) {
   if (i >= length) return 0;
   if (at(i) == '\n') return 1;
-  if (at(i) == '\r' && i + 1 < length && at(i + 1) == '\n') return 2;
+  if (at(i) == '\r') return i + 1 < length && at(i + 1) == '\n' ? 2 : 1;
   return 0;
 }
 
@@ -163,14 +165,13 @@ int next(TokenValue& value) {
   value = TokenValue{};
   while (position < length) {
     unsigned char c = at(position);
-    if (c == '\n' || c == '\r') {
-      position += c == '\r' ? (lineendat(position) == 2 ? 2 : 1) : 1;
+    if (std::size_t end = lineendat(position); end > 0) {
+      position += end;
       newline(position);
     } else if (c == ' ' || c == '\t' || c == ',') {
       position++;
     } else if (c == '#') {
-      // A comment runs to the line feed; a lone carriage return inside it is comment.
-      while (position < length && at(position) != '\n') position++;
+      while (position < length && lineendat(position) == 0) position++;
     } else if (isletter(c) || c == '@') {
       return word(value);
     } else if (isdigit(c) || (c == '-' && position + 1 < length && isdigit(at(position + 1)))) {

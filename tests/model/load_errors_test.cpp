@@ -45,6 +45,9 @@ TEST_F(LoadErrors, SyntaxErrorsAreReportedWithTheirLine) {
       {"a text for a name", "msg(|a| |b|)", parseerror(0, "")},
       // The line feed that ends an unclosed text is not counted.
       {"unclosed text ends its line", "msg(a |never closed\n)\nfield(\n1)\n", parseerror(2, "1)")},
+      // A file with lone carriage returns reads as one with line feeds.
+      {"CR line ends", "# fields\rfield(a 1 2 3 4 black)\rfield(b 1 2 - 4 black)\rfield(c)\r",
+       parseerror(2, "field(b 1 2 - 4 black)")},
       // The counting pass finds the syntax error before the filling pass could see the
       // old palette form.
       {"syntax before semantics", "(sky 1 2 3 4)\nfield(a)\n", parseerror(1, "field(a)")},
