@@ -16,7 +16,8 @@ extern "C" void VXinterfaceexit(const char* format, ...) {
     va_end(args);
     VXerror(-1, "%s", text);
   }
-  VXPclose();
+  // A screenshot that was asked for and not written is a failed run.
+  int status = VXPclose() != 0 ? 0 : -1;
   std::fflush(stdout);
-  std::exit(0);
+  std::exit(status);
 }

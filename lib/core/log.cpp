@@ -1,9 +1,12 @@
 // The error log, the output log and VXerror, the one way problems are reported.
 #include "core/log.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "render/platform/platform.h"
 #include "vx.h"
@@ -12,6 +15,7 @@ namespace {
 
 std::FILE* errorlog = nullptr;
 std::FILE* outputlog = nullptr;
+bool outputfailed = false;  // a failed write to the output log was reported
 int fatalpause = vx::FATALPAUSE;
 vx::ReportHook reporthook = nullptr;
 
@@ -45,6 +49,7 @@ extern "C" int VXopenoutputlog(const char* mode) {
   // Reopening replaces the stream; everything written so far was flushed already.
   if (outputlog != nullptr) std::fclose(outputlog);
   outputlog = stream;
+  outputfailed = false;
   return 1;
 }
 
@@ -55,23 +60,45 @@ extern "C" void VXoutput(const char* format, ...) {
   va_start(args, format);
   std::vfprintf(outputlog, format, args);
   va_end(args);
-  std::fflush(outputlog);
+  if (std::fflush(outputlog) != 0 || std::ferror(outputlog) != 0) {
+    // The application owns this log and decides whether to go on; it hears of a full
+    // disk once, not at every line.
+    int reason = errno;
+    if (!outputfailed) {
+      outputfailed = true;
+      VXerror(0, "Unable to write to output.log: %s\n", std::strerror(reason));
+    }
+  }
 }
 
 namespace {
 
-// Writes one report; a nonzero level ends the process.
-__attribute__((format(printf, 2, 0))) void report(int level, const char* format, va_list args) {
+__attribute__((format(printf, 1, 0))) std::string formatted(const char* format, va_list args) {
+  va_list again;
+  va_copy(again, args);
+  int size = std::vsnprintf(nullptr, 0, format, args);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
+  va_end(again);
+  return text;
+}
+
+// Writes one report; a nonzero level ends the process, with the message on `out`.
+__attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, const char* format,
+                                                  va_list args) {
+  if (format == nullptr) format = "";
   if (reporthook != nullptr) {
-    reporthook(level);
-    if (level == 0) return;
+    va_list copy;
+    va_copy(copy, args);
+    std::string text = formatted(format, copy);
+    va_end(copy);
+    if (reporthook(level, text.c_str()) && level == 0) return;
   }
   if (errorlog == nullptr && VXopenerrorlog("w") == 0) {
     std::fputs("Unable to write to error.log\n", stdout);
     std::fflush(stdout);
     std::exit(-1);
   }
-  if (format == nullptr) format = "";
 
   va_list again;
   va_copy(again, args);
@@ -91,9 +118,10 @@ __attribute__((format(printf, 2, 0))) void report(int level, const char* format,
     std::fclose(outputlog);
     outputlog = nullptr;
   }
-  std::vfprintf(stdout, format, again);
-  va_end(again);
   std::fflush(stdout);
+  std::vfprintf(out, format, again);
+  va_end(again);
+  std::fflush(out);
   VXPdelay(fatalpause);
   std::exit(level);
 }
@@ -103,14 +131,22 @@ __attribute__((format(printf, 2, 0))) void report(int level, const char* format,
 extern "C" void VXerror(int level, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  report(level, format, args);
+  report(level, stdout, format, args);
   va_end(args);
 }
 
 void vx::fatal(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  report(-1, format, args);
+  report(-1, stdout, format, args);
+  va_end(args);
+  std::exit(-1);  // not reached: a fatal report exits
+}
+
+void vx::toolkitfatal(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  report(-1, stderr, format, args);
   va_end(args);
   std::exit(-1);  // not reached: a fatal report exits
 }

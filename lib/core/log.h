@@ -9,10 +9,11 @@ constexpr int FATALPAUSE = 2000;
 // Changes that wait; tools that report to a terminal and tests use 0.
 void setfatalpause(int milliseconds);
 
-// Takes every report before it is written: warnings are then dropped, and a hook
-// that leaves by throwing stops a fatal report from ending the process. A fuzzer
-// runs the loader on millions of inputs this way; nothing else should need it.
-using ReportHook = void (*)(int level);
+// Sees every report, formatted, before it is written. A warning for which the hook
+// returns true is taken care of and not written; a hook that leaves by throwing stops
+// a fatal report from ending the process. Tools show warnings this way, and a fuzzer
+// runs the library on millions of inputs; null takes the hook away.
+using ReportHook = bool (*)(int level, const char* text);
 void setreporthook(ReportHook hook);
 
 // Closes both logs; the next report opens "error.log" again. For tests that run
@@ -21,5 +22,10 @@ void closelogs();
 
 // A fatal report (VXerror at level -1) that the compiler knows does not return.
 [[noreturn]] void fatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// A fatal report of the toolkit's own: a bad --vx- option, replay script, recording,
+// screenshot or window. The same as fatal, but the message goes to standard error,
+// where the user of a program looks for what went wrong with how it was started.
+[[noreturn]] void toolkitfatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace vx

@@ -24,6 +24,9 @@ T* table(int count, const char* failure) {
 }  // namespace
 
 void allocatemodel(const ModelCounts& counts) {
+  // A program may bring an interface up more than once (tools and tests do): what the
+  // earlier load made goes first.
+  releasemodel();
   if (counts.nwindows < 0 || counts.nwindows > MAXWINDOWS || counts.npopups < 0 ||
       counts.npopups > MAXPOPUPS)
     fatal("Too many windows (%d) or popup menus (%d) for the interface model.\n", counts.nwindows,

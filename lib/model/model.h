@@ -155,12 +155,12 @@ struct ModelCounts {
   std::array<int, MAXWINDOWS> graphics{};
 };
 
-// Allocates every table at its final size, each record zeroed; running out of
-// memory is fatal. Counts beyond the limits are fatal too.
+// Allocates every table at its final size, each record zeroed, after releasing the
+// tables of any earlier load; running out of memory is fatal. Counts beyond the limits
+// are fatal too.
 void allocatemodel(const ModelCounts& counts);
 
-// Frees every table and text and leaves the model empty. The library never does
-// this; it is for programs that load many files in one process (the fuzzer).
+// Frees every table and text and leaves the model empty.
 void releasemodel();
 
 // An owned copy of a text for the model, or null when memory ran out.

@@ -1,4 +1,7 @@
 // The pointer position relative to the current window.
+#include <algorithm>
+#include <climits>
+
 #include "events/pointer.h"
 #include "model/model.h"
 #include "render/windows.h"
@@ -12,7 +15,11 @@ extern "C" int VXwgetpointer(int* x, int* y) {
     top = win.top;
   }
   // Relative to the window's outer corner, not its interior.
-  int wx = vx::pointerx - left, wy = vx::pointery - top;
+  // Differences of two ints, handed back as the nearest int.
+  auto difference = [](long long a, long long b) {
+    return static_cast<int>(std::clamp<long long>(a - b, INT_MIN, INT_MAX));
+  };
+  int wx = difference(vx::pointerx, left), wy = difference(vx::pointery, top);
   if (x != nullptr) *x = wx;
   if (y != nullptr) *y = wy;
   return wy;

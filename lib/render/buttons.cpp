@@ -17,17 +17,18 @@ namespace {
 // included; longer first lines are cut.
 constexpr std::size_t FIRSTLINE = 84;
 
+// Wide, as the sums of a description's numbers need.
 struct Box {
-  int x, y, w, h;
+  VXPcoord x, y, w, h;
 };
 
 Box boxof(int w, int b) {
   const Window& win = model.Win[w];
   const Button& btn = win.wb[b];
-  return {win.left + btn.left, win.top + btn.top, btn.width, btn.height};
+  return {VXPcoord{win.left} + btn.left, VXPcoord{win.top} + btn.top, btn.width, btn.height};
 }
 
-int lineleft(Box r, int justify, int textwidth, int arrowwidth, int gap) {
+VXPcoord lineleft(Box r, int justify, VXPcoord textwidth, VXPcoord arrowwidth, int gap) {
   switch (justify) {
     case 'L': return r.x + 5;
     case 'R': return r.x + r.w - textwidth - arrowwidth - gap - 6;
@@ -42,15 +43,15 @@ void drawlabel(int w, int b, Box r) {
   VXPsetfont(btn.font);
   bool arrow = btn.arrow != 0;
   int gap = arrow ? 4 : 0;
-  int arrowwidth = arrow ? r.w - 8 : 0;
+  VXPcoord arrowwidth = arrow ? r.w - 8 : 0;
   const char* at = std::strchr(label, '@');
   int ascent = VXPascent();
   if (at == nullptr) {
-    int arrowheight = arrow ? r.h - 8 : 0;
+    VXPcoord arrowheight = arrow ? r.h - 8 : 0;
     int textwidth = VXPtextwidth(label);
     // An odd leftover pixel goes above the text; % keeps the sign of h - ascent.
-    int baseline = r.y + ascent + (r.h - ascent) / 2 + (r.h - ascent) % 2;
-    int left = lineleft(r, btn.justify, textwidth, arrowwidth, gap);
+    VXPcoord baseline = r.y + ascent + (r.h - ascent) / 2 + (r.h - ascent) % 2;
+    VXPcoord left = lineleft(r, btn.justify, textwidth, arrowwidth, gap);
     VXPtext(left, baseline, label);
     if (arrow) drawarrow(w, b, textwidth <= 0 ? r.x : left, textwidth, arrowwidth, arrowheight);
     return;
@@ -61,7 +62,7 @@ void drawlabel(int w, int b, Box r) {
   std::memcpy(first, label, length);
   first[length] = '\0';
   const char* second = at + 1;
-  int baseline = r.y + ascent + (r.h - 2 * ascent - 2) / 2;
+  VXPcoord baseline = r.y + ascent + (r.h - 2 * ascent - 2) / 2;
   VXPtext(lineleft(r, btn.justify, VXPtextwidth(first), arrowwidth, gap), baseline, first);
   VXPtext(lineleft(r, btn.justify, VXPtextwidth(second), arrowwidth, gap), baseline + ascent,
           second);
@@ -89,16 +90,17 @@ void drawbutton(int w, int b, bool labelonly) {
   restoredrawstate(saved);
 }
 
-void drawarrow(int w, int b, int x, int textwidth, int boxwidth, int boxheight) {
+void drawarrow(int w, int b, VXPcoord x, int textwidth, VXPcoord boxwidth, VXPcoord boxheight) {
   const Button& btn = model.Win[w].wb[b];
   Box r = boxof(w, b);
-  int side = boxwidth < boxheight ? boxwidth : boxheight;
-  int left = x + textwidth + 4 + (boxwidth - side) / 2;
-  int top = r.y + 4 + (boxheight - side) / 2;
-  int right = left + side, bottom = top + side;
-  int midx = (left + right) / 2, midy = (top + bottom) / 2;
-  std::int32_t points[6];
-  auto set = [&points](int x1, int y1, int x2, int y2, int x3, int y3) {
+  VXPcoord side = boxwidth < boxheight ? boxwidth : boxheight;
+  VXPcoord left = x + textwidth + 4 + (boxwidth - side) / 2;
+  VXPcoord top = r.y + 4 + (boxheight - side) / 2;
+  VXPcoord right = left + side, bottom = top + side;
+  VXPcoord midx = (left + right) / 2, midy = (top + bottom) / 2;
+  VXPcoord points[6];
+  auto set = [&points](VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2, VXPcoord x3,
+                       VXPcoord y3) {
     points[0] = x1;
     points[1] = y1;
     points[2] = x2;

@@ -2,6 +2,8 @@
 // sunken and raised looks of a press.
 #pragma once
 
+#include "render/platform/platform.h"
+
 namespace vx {
 
 // The whole button, or with labelonly set just its label, arrow and cross-out. Draws
@@ -9,7 +11,7 @@ namespace vx {
 void drawbutton(int w, int b, bool labelonly);
 // The arrow triangle after a label of width textwidth that starts at x (the button's
 // left when there is no text), in the colour drawbutton left.
-void drawarrow(int w, int b, int x, int textwidth, int boxwidth, int boxheight);
+void drawarrow(int w, int b, VXPcoord x, int textwidth, VXPcoord boxwidth, VXPcoord boxheight);
 
 // A shaded button's edges, sunken or raised; face and label stay as they are.
 void pressbutton(int w, int b);

@@ -6,7 +6,7 @@
 
 namespace vx {
 
-void drawedges(int x, int y, int w, int h, bool sunken) {
+void drawedges(VXPcoord x, VXPcoord y, VXPcoord w, VXPcoord h, bool sunken) {
   VXPsetcolor(framecolor);
   VXPrect(x, y, w, h);
   VXPsetcolor(sunken ? darkcolor : lightcolor);

@@ -4,15 +4,15 @@
 
 namespace vx {
 
-void drawframe(int x, int y, int w, int h, Color c1, Color c2) {
+void drawframe(int left, int top, int width, int height, Color c1, Color c2) {
   if (model.nwindows == 0) return;
   Color color = VXPgetcolor();
   VXPsetcolor(c1);
   int linewidth = VXPgetlinewidth();
   VXPsetlinewidth(1);
   const Window& win = model.Win[currentwindowindex()];
-  x += win.left;
-  y += win.top;
+  VXPcoord x = VXPcoord{win.left} + left, y = VXPcoord{win.top} + top;
+  VXPcoord w = width, h = height;
   // Line end points are not drawn, so the corners where the colours meet stay as
   // they were.
   VXPline(x - 1, y - 1, x + w, y - 1);

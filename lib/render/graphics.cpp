@@ -7,7 +7,7 @@ namespace vx {
 
 namespace {
 
-void label(const Graphic& g, int x, int y, int font) {
+void label(const Graphic& g, VXPcoord x, VXPcoord y, int font) {
   if (g.text == nullptr) return;
   if (g.shadow != 255) {
     VXPsetcolor(g.shadow);
@@ -26,8 +26,8 @@ void drawgraphic(const Graphic& g) {
   DrawState saved = rememberdrawstate();
   VXPsetlinewidth(1);
   const Window& win = model.Win[currentwindowindex()];
-  int wx = win.left, wy = win.top;
-  int px = wx + g.x1, py = wy + g.y1;
+  VXPcoord wx = win.left, wy = win.top;
+  VXPcoord px = wx + g.x1, py = wy + g.y1;
   switch (g.kind) {
     case GRAPHIC_LINE:
       VXPsetcolor(g.color);
@@ -54,7 +54,7 @@ void drawgraphic(const Graphic& g) {
         VXPfillrect(px, py, g.x2, g.y2);
       } else {
         VXPrect(px, py, g.x2, g.y2);
-        VXPrect(px + 1, py + 1, g.x2 - 2, g.y2 - 2);
+        VXPrect(px + 1, py + 1, VXPcoord{g.x2} - 2, VXPcoord{g.y2} - 2);
       }
       break;
     case GRAPHIC_BOLDLABEL: label(g, px, py, FONT_BOLD); break;

@@ -20,7 +20,8 @@ bool shown(const Popup& popup, int i) {
 
 void band(const Popup& popup, int row, Color c) {
   VXPsetcolor(c);
-  VXPfillrect(popup.left + 1, popup.top + 3 + POPUPROW * row, popup.width - 2, POPUPROW);
+  VXPfillrect(VXPcoord{popup.left} + 1, VXPcoord{popup.top} + 3 + POPUPROW * VXPcoord{row},
+              VXPcoord{popup.width} - 2, POPUPROW);
 }
 
 }  // namespace
@@ -31,7 +32,10 @@ void resetpopupstate() {
   highlightitem = -1;
 }
 
-int popuprowat(int y, int p) { return (y - model.Popups[p].top - 3) / POPUPROW; }
+// Within an int for any y and top: the difference of two ints over the row height.
+int popuprowat(int y, int p) {
+  return static_cast<int>((VXPcoord{y} - model.Popups[p].top - 3) / POPUPROW);
+}
 
 int popupitemat(int y, int p) {
   const Popup& popup = model.Popups[p];
@@ -49,8 +53,8 @@ void highlightpopup(int x, int y) {
   const Popup& popup = model.Popups[p];
   int rows = shownitems(p);
   int row = -1, item = -1;
-  if (popup.left < x && x < popup.left + popup.width && popup.top + 1 < y &&
-      y < popup.top + POPUPROW * rows + 2) {
+  VXPcoord left = popup.left, top = popup.top;
+  if (left < x && x < left + popup.width && top + 1 < y && y < top + POPUPROW * VXPcoord{rows} + 2) {
     row = popuprowat(y, p);
     item = popupitemat(y, p);
   }

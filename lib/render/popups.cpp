@@ -1,6 +1,9 @@
 // Opening, closing and drawing popup menus.
 #include "render/popups.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "core/log.h"
 #include "model/getname.h"
 #include "ops/messages.h"
@@ -32,6 +35,10 @@ void drawbody(int p) {
 
 }  // namespace
 
+int rowsheight(int rows) {
+  return static_cast<int>(std::min<VXPcoord>(POPUPROW * VXPcoord{rows} + 7, INT_MAX));
+}
+
 int shownitems(int p) {
   const Popup& popup = model.Popups[p];
   int shown = 0;
@@ -49,7 +56,7 @@ void openpopup(int p) {
   openedpopup = p;
   shownlevel++;
   popup.active = 1;
-  popup.height = POPUPROW * shownitems(p) + 7;
+  popup.height = rowsheight(shownitems(p));
   if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
   setstoreoccupied(1, true);
   // A free store holds no image, so this save is never refused.
@@ -86,10 +93,10 @@ void drawpopupitem(int p, int i, int r) {
   const PopupItem& item = popup.item[i];
   VXPsetcolor(item.active == 1 ? popup.enabledcolor : popup.disabledcolor);
   VXPsetfont(FONT_BOLD);
-  int baseline = popup.top + POPUPROW + POPUPROW * r;
-  int left = popup.left + (popup.checklist ? 16 : 6);
+  VXPcoord baseline = VXPcoord{popup.top} + POPUPROW + POPUPROW * VXPcoord{r};
+  VXPcoord left = VXPcoord{popup.left} + (popup.checklist ? 16 : 6);
   if (item.label != nullptr) VXPtext(left, baseline, item.label);
-  if (item.checked) VXPtext(popup.left + 6, baseline, "*");
+  if (item.checked) VXPtext(VXPcoord{popup.left} + 6, baseline, "*");
   VXPsetfont(font);
   VXPsetcolor(color);
 }

@@ -29,6 +29,9 @@ void toggleitemcheck(int p, int i, Color c);
 // How many items of popup p take a row (those not hidden).
 int shownitems(int p);
 
+// The height of a popup of that many rows; no more than an int holds.
+int rowsheight(int rows);
+
 // Row number under y (may be negative or past the last row).
 int popuprowat(int y, int p);
 // Index of the shown item on the row under y, or -1.

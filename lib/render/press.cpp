@@ -17,7 +17,9 @@ void reshade(int w, int b, bool sunken) {
   VXPsetlinewidth(1);
   const Window& win = model.Win[w];
   const Button& btn = win.wb[b];
-  if (btn.shaded) drawedges(win.left + btn.left, win.top + btn.top, btn.width, btn.height, sunken);
+  if (btn.shaded)
+    drawedges(VXPcoord{win.left} + btn.left, VXPcoord{win.top} + btn.top, btn.width, btn.height,
+              sunken);
   restoredrawstate(saved);
   setcurrentwindow(previous);
 }

@@ -30,7 +30,7 @@ std::array<StoreSize, NSTORES + 1> storesizes(int bstore) {
   // Every item counts, shown or not: items may be shown while the program runs.
   for (int p = 0; p < model.npopups; p++) {
     const Popup& popup = model.Popups[p];
-    grow(sizes[1], popup.width, popup.nitems * POPUPROW + 7);
+    grow(sizes[1], popup.width, rowsheight(popup.nitems));
   }
   if (bstore != BSTORE) return sizes;
   for (int w = 0; w < model.nwindows; w++) {

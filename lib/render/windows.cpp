@@ -1,6 +1,8 @@
 // The current window, window backgrounds and borders.
 #include "render/windows.h"
 
+#include <algorithm>
+
 #include "render/buttons.h"
 #include "render/platform/platform.h"
 
@@ -11,8 +13,27 @@ namespace {
 int current = 0;
 
 void clipinterior(const Window& win) {
-  int b = win.borderwidth;
+  VXPcoord b = win.borderwidth;
   VXPsetclip(win.left + b, win.top + b, win.width - 2 * b, win.height - 2 * b);
+}
+
+// The next outline of the border, counted from the outside, from `from` on that can
+// reach the screen; `count` when none can. An outline is seen only where one of its four
+// sides crosses the screen, and each side does for at most a screen's width or height
+// of outlines, so a border of any width costs at most that many outlines.
+VXPcoord nextseenoutline(const Window& win, VXPcoord from, VXPcoord count) {
+  VXPcoord right = VXPcoord{win.left} + win.width, bottom = VXPcoord{win.top} + win.height;
+  // The outlines whose left, right, top and bottom sides lie on the screen.
+  const VXPcoord spans[4][2] = {{-VXPcoord{win.left}, VXPWIDTH - VXPcoord{win.left}},
+                                {right - VXPWIDTH, right},
+                                {-VXPcoord{win.top}, VXPHEIGHT - VXPcoord{win.top}},
+                                {bottom - VXPHEIGHT, bottom}};
+  VXPcoord next = count;
+  for (const auto& span : spans) {
+    if (span[1] <= from) continue;
+    next = std::min(next, std::max(span[0], from));
+  }
+  return next;
 }
 
 }  // namespace
@@ -49,7 +70,11 @@ void drawborder(int w, Color c) {
   VXPsetcolor(c);
   const Window& win = model.Win[w];
   VXPsetclip(win.left, win.top, win.width, win.height);
-  for (int i = 0; i < win.borderwidth; i++)
+  // Outlines past the middle are empty.
+  VXPcoord count =
+      std::min<VXPcoord>(win.borderwidth, (std::min<VXPcoord>(win.width, win.height) + 1) / 2);
+  for (VXPcoord i = nextseenoutline(win, 0, count); i < count;
+       i = nextseenoutline(win, i + 1, count))
     VXPrect(win.left + i, win.top + i, win.width - 2 * i, win.height - 2 * i);
   clipinterior(win);
   VXPsetcolor(color);

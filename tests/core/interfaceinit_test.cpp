@@ -14,6 +14,9 @@ using vx::model;
 using vxtest::banner;
 using vxtest::readfile;
 
+// The sanitizer build's leak checker; null in other builds.
+extern "C" int __lsan_do_recoverable_leak_check() __attribute__((weak));
+
 namespace {
 
 class InterfaceInit : public vxtest::InterfaceTest {};
@@ -35,6 +38,19 @@ TEST_F(InterfaceInit, ComesUpWithTheFileLoadedThePaletteSetAndNothingDrawn) {
   EXPECT_EQ(VXPgetpixel(5, 5), 8);
   // Nothing else was drawn: the first repaint is the event loop's.
   EXPECT_EQ(VXPgetpixel(300, 300), 1);
+}
+
+TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
+  bringup(ONE + "popup(menu 0 0 black white black black 0)\nplabel(a 1 press |A|)\n");
+  bringup(
+      "window(root 0 0 10 10 black white black 0 1 0)\nwindow(two 0 0 5 5 black white black 0 0 "
+      "0)\n");
+  EXPECT_EQ(model.nwindows, 2);
+  EXPECT_EQ(model.npopups, 0);
+  EXPECT_STREQ(model.Win[1].name, "two");
+  if (__lsan_do_recoverable_leak_check != nullptr) {
+    EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
+  }
 }
 
 TEST_F(InterfaceInit, OnlyExactlyTwoHundredFiftySixGivesTheLargePalette) {

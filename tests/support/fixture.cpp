@@ -58,4 +58,9 @@ void capturestdout() {
   if (std::freopen(STDOUTFILE, "w", stdout) == nullptr) std::abort();
 }
 
+void capturestderr() {
+  std::fflush(stderr);
+  if (std::freopen(STDERRFILE, "w", stderr) == nullptr) std::abort();
+}
+
 }  // namespace vxtest

@@ -30,9 +30,12 @@ void writefile(const std::string& path, const std::string& content);
 // about a literal put in front of a temporary string.)
 std::string numbered(std::string prefix, long number);
 
-// Where a fatal child's standard output goes; called first in the child.
+// Where a fatal child's standard output and standard error go; called first in the
+// child.
 constexpr const char* STDOUTFILE = "fatal-stdout.txt";
+constexpr const char* STDERRFILE = "fatal-stderr.txt";
 void capturestdout();
+void capturestderr();
 
 }  // namespace vxtest
 
@@ -48,4 +51,19 @@ void capturestdout();
         ::testing::ExitedWithCode(255), "");                           \
     EXPECT_EQ(vxtest::readfile(vxtest::STDOUTFILE), std::string(out)); \
     EXPECT_EQ(vxtest::readfile("error.log"), std::string(log));        \
+  } while (0)
+
+// The same for the toolkit's own failures, whose message goes to standard error.
+#define EXPECT_TOOLKITFATAL(statement, message)                                        \
+  do {                                                                                 \
+    EXPECT_EXIT(                                                                       \
+        {                                                                              \
+          vxtest::capturestdout();                                                     \
+          vxtest::capturestderr();                                                     \
+          statement;                                                                   \
+        },                                                                             \
+        ::testing::ExitedWithCode(255), "");                                           \
+    EXPECT_EQ(vxtest::readfile(vxtest::STDOUTFILE), "");                               \
+    EXPECT_EQ(vxtest::readfile(vxtest::STDERRFILE), std::string(message));             \
+    EXPECT_EQ(vxtest::readfile("error.log"), vxtest::banner() + std::string(message)); \
   } while (0)

@@ -1,5 +1,7 @@
 // The headless back-end: no window, a virtual clock, events from a queue and a replay
 // script. When both run dry the program is told to quit, so a headless run ends.
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -19,6 +21,11 @@ namespace {
 std::deque<Step> queue;
 std::vector<ScriptLine> script;
 std::size_t nextline = 0;
+// The line being played, a step at a time, and its step in hand.
+const ScriptLine* playing = nullptr;
+long playingstep = 0;
+Step inhand;
+bool havestep = false;
 unsigned long virtualtime = 0;
 int beepcount = 0;
 bool pointerset = false;
@@ -29,6 +36,8 @@ void reset() {
   queue.clear();
   script.clear();
   nextline = 0;
+  playing = nullptr;
+  havestep = false;
   virtualtime = 0;
   beepcount = 0;
   pointerset = false;
@@ -44,35 +53,57 @@ void close() { reset(); }
 
 void present() { framechanged = false; }
 
-bool wait(Message* message, unsigned long) {
+// The next step: the rest of the script line being played, then the queue, then the
+// script's next line; null when all are done.
+Step* nextstep() {
   for (;;) {
-    if (queue.empty()) {
-      if (nextline == script.size()) {
-        message->kind = MessageKind::quit;
-        return true;
-      }
-      const ScriptLine& line = script[nextline++];
-      queue.insert(queue.end(), line.begin(), line.end());
+    if (havestep) return &inhand;
+    if (playing != nullptr) {
+      havestep = scriptstep(*playing, playingstep++, options.replay.c_str(), &inhand);
+      if (!havestep) playing = nullptr;
       continue;
     }
-    Step& step = queue.front();
-    switch (step.kind) {
+    if (!queue.empty()) return &queue.front();
+    if (nextline == script.size()) return nullptr;
+    playing = &script[nextline++];
+    playingstep = 0;
+  }
+}
+
+void popstep() {
+  if (havestep) {
+    havestep = false;
+  } else {
+    queue.pop_front();
+  }
+}
+
+bool wait(Message* message, unsigned long) {
+  for (;;) {
+    Step* step = nextstep();
+    if (step == nullptr) {
+      message->kind = MessageKind::quit;
+      return true;
+    }
+    switch (step->kind) {
       case Step::Kind::tick:
         virtualtime += TICK;
-        if (--step.count <= 0) queue.pop_front();
+        if (--step->count <= 0) popstep();
         return false;
       case Step::Kind::screenshot:
         // Reached only once everything before it has been handed out and dispatched.
-        if (!writepng(step.path.c_str())) {
-          // Copied: closing the window on the way out empties the queue.
-          std::string where = step.where, path = step.path;
-          fatal("%s: Couldn't write the screenshot |%.200s|\n", where.c_str(), path.c_str());
+        if (!writepng(step->path.c_str())) {
+          // Copied: closing the window on the way out forgets the script.
+          const char* reason = std::strerror(errno);
+          std::string where = step->where, path = step->path;
+          toolkitfatal("%s: Couldn't write the screenshot |%.200s|: %s\n", where.c_str(),
+                       path.c_str(), reason);
         }
-        queue.pop_front();
+        popstep();
         continue;
       case Step::Kind::message:
-        *message = step.message;
-        queue.pop_front();
+        *message = step->message;
+        popstep();
         return true;
     }
   }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "render/platform/backend.h"
-#include "render/platform/options.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "vx.h"
@@ -52,13 +51,14 @@ bool open(const char* title, int scale) {
     close();
     return false;
   }
-  // Without a display SDL falls back on drivers that show nothing; unless the sdl
-  // back-end (or that driver) was asked for, the headless one serves such a program better.
+  // Without a display SDL falls back on drivers that show nothing. Unless that driver
+  // was asked for by name, there is no window: a program asked for one must not run
+  // unseen, and one that was not runs headless.
   const char* driver = SDL_GetCurrentVideoDriver();
-  if (options.backend.empty() && SDL_getenv("SDL_VIDEODRIVER") == nullptr && driver != nullptr &&
+  if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && driver != nullptr &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     close();
-    SDL_SetError("no display");
+    SDL_SetError("no display could be opened");
     return false;
   }
   window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, VXPWIDTH * scale,

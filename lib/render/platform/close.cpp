@@ -1,4 +1,8 @@
 // Closing the main window.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include "core/log.h"
 #include "render/platform/backend.h"
 #include "render/platform/options.h"
@@ -9,16 +13,25 @@
 
 using namespace vx::platform;
 
-void VXPclose() {
-  if (backend == nullptr) return;
+int VXPclose() {
+  if (backend == nullptr) return 1;
   // Forgotten first: a report from here closes again, and that must do nothing.
   const Backend* closing = backend;
   backend = nullptr;
-  if (!options.screenshot.empty() && !writepng(options.screenshot.c_str()))
-    VXerror(0, "Couldn't write the screenshot |%.200s|\n", options.screenshot.c_str());
+  bool written = options.screenshot.empty() || writepng(options.screenshot.c_str());
+  if (!written) {
+    // A warning, not a fatal report: this may be a fatal report's own teardown. The
+    // program's end decides its status.
+    const char* reason = std::strerror(errno);
+    VXerror(0, "Couldn't write the screenshot |%.200s|: %s\n", options.screenshot.c_str(), reason);
+    std::fprintf(stderr, "Couldn't write the screenshot |%.200s|: %s\n", options.screenshot.c_str(),
+                 reason);
+    std::fflush(stderr);
+  }
   closedrawing();
   closing->close();
   recordclose();
   // The options stay until the next window opens: a report being written may still
   // quote one of them.
+  return written ? 1 : 0;
 }

@@ -16,6 +16,10 @@ Box intersect(const Box& a, const Box& b) {
 bool isempty(const Box& box) { return box.left >= box.right || box.top >= box.bottom; }
 
 Box boxof(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height) {
+  left = bounded(left);
+  top = bounded(top);
+  width = bounded(width);
+  height = bounded(height);
   if (width <= 0 || height <= 0) return {left, top, left, top};
   return {left, top, left + width, top + height};
 }

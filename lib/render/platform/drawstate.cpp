@@ -27,7 +27,7 @@ int VXPgetlinewidth() { return drawstate.width; }
 
 void VXPsetxor(int on) { drawstate.xormode = on != 0; }
 
-void VXPsetclip(int left, int top, int width, int height) {
+void VXPsetclip(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   drawstate.clipped = true;
   drawstate.clip = vx::platform::boxof(left, top, width, height);
 }

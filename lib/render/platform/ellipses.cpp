@@ -32,8 +32,12 @@ Span rowspan(std::int64_t left, std::int64_t top, std::int64_t width, std::int64
 
 bool isempty(const Span& span) { return span.first > span.last; }
 
-void drawellipse(int left, int top, int width, int height, bool fill) {
+void drawellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height, bool fill) {
   using namespace vx::platform;
+  left = bounded(left);
+  top = bounded(top);
+  width = bounded(width);
+  height = bounded(height);
   if (width <= 0 || height <= 0) return;
   std::int64_t r = penreach();
   Box shape = boxof(left, top, width, height);
@@ -64,10 +68,10 @@ void drawellipse(int left, int top, int width, int height, bool fill) {
 
 }  // namespace
 
-void VXPellipse(int left, int top, int width, int height) {
+void VXPellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   drawellipse(left, top, width, height, false);
 }
 
-void VXPfillellipse(int left, int top, int width, int height) {
+void VXPfillellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   drawellipse(left, top, width, height, true);
 }

@@ -61,11 +61,11 @@ void linepieces(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t 
 
 }  // namespace vx::platform
 
-void VXPline(int x1, int y1, int x2, int y2) {
+void VXPline(VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2) {
   using namespace vx::platform;
   std::uint32_t color = pencolor();
   vx::platform::linepieces(
-      x1, y1, x2, y2, penreach(), drawablebox(),
+      bounded(x1), bounded(y1), bounded(x2), bounded(y2), penreach(), drawablebox(),
       [](const Box& piece, void* context) {
         paintbox(piece, *static_cast<std::uint32_t*>(context), drawstate.xormode);
       },

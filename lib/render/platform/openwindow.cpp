@@ -30,7 +30,7 @@ void VXPopenwindow(const char* title, void*, void*, const char* commandline, int
   } else if (sdlbackend.open(title, options.scale)) {
     backend = &sdlbackend;
   } else if (options.backend == "sdl") {
-    vx::fatal("Can't open the window: %.200s\n", sdlerror());
+    vx::toolkitfatal("Can't open the window: %.200s\n", sdlerror());
   } else {
     // No display: the same program runs headless.
     backend = &headlessbackend;

@@ -20,12 +20,23 @@ std::vector<std::string> splitcommandline(const char* commandline) {
     std::string word;
     bool quoted = false;
     while (*p != '\0' && (quoted || !std::isspace(static_cast<unsigned char>(*p)))) {
-      if (*p == '"') {
-        quoted = !quoted;
+      // Backslashes count only before a quote: 2n of them and a quote are n backslashes
+      // and the quote's grouping, 2n + 1 are n backslashes and a quote in the word.
+      std::size_t backslashes = 0;
+      while (p[backslashes] == '\\') ++backslashes;
+      if (p[backslashes] == '"') {
+        word.append(backslashes / 2, '\\');
+        if (backslashes % 2 == 1)
+          word += '"';
+        else
+          quoted = !quoted;
+        p += backslashes + 1;
+      } else if (backslashes > 0) {
+        word.append(backslashes, '\\');
+        p += backslashes;
       } else {
-        word += *p;
+        word += *p++;
       }
-      ++p;
     }
     words.push_back(word);
   }
@@ -44,7 +55,7 @@ const char* valueof(const std::string& word, const char* name) {
 }
 
 std::string needpath(const std::string& word, const char* value) {
-  if (*value == '\0') fatal("Toolkit option %.200s needs a file name\n", word.c_str());
+  if (*value == '\0') toolkitfatal("Toolkit option %.200s needs a file name\n", word.c_str());
   return value;
 }
 
@@ -56,11 +67,11 @@ Options parseoptions(const char* commandline) {
     if (word.compare(0, std::strlen(PREFIX), PREFIX) != 0) continue;
     if (const char* v = valueof(word, "backend")) {
       if (std::strcmp(v, "sdl") != 0 && std::strcmp(v, "headless") != 0)
-        fatal("Toolkit option %.200s: the back-end is sdl or headless\n", word.c_str());
+        toolkitfatal("Toolkit option %.200s: the back-end is sdl or headless\n", word.c_str());
       parsed.backend = v;
     } else if (const char* v = valueof(word, "scale")) {
       if (std::strlen(v) != 1 || *v < '1' || *v > '8')
-        fatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n", word.c_str());
+        toolkitfatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n", word.c_str());
       parsed.scale = *v - '0';
     } else if (const char* v = valueof(word, "replay")) {
       parsed.replay = needpath(word, v);
@@ -69,12 +80,12 @@ Options parseoptions(const char* commandline) {
     } else if (const char* v = valueof(word, "screenshot")) {
       parsed.screenshot = needpath(word, v);
     } else {
-      fatal("Unknown toolkit option %.200s\n", word.c_str());
+      toolkitfatal("Unknown toolkit option %.200s\n", word.c_str());
     }
   }
   if (!parsed.replay.empty()) {
     // A replay feeds the headless back-end's queue; a real window has its own input.
-    if (parsed.backend == "sdl") fatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
+    if (parsed.backend == "sdl") toolkitfatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
     parsed.backend = "headless";
   }
   return parsed;

@@ -18,7 +18,8 @@ struct Options {
 extern Options options;
 
 // Splits a command line into words; double quotes group words with blanks and are
-// removed.
+// removed. A backslash before a quote makes it part of the word, and backslashes
+// before a quote stand in pairs for one; other backslashes are kept as they are.
 std::vector<std::string> splitcommandline(const char* commandline);
 
 // Reads the --vx- options; other words belong to the application and are skipped. An

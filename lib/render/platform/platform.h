@@ -14,11 +14,19 @@
 constexpr int VXPWIDTH = 640;
 constexpr int VXPHEIGHT = 480;
 
+// Coordinates handed to drawing are 64 bits wide, so that sums and differences of a
+// description's 32-bit numbers reach the raster exactly and never overflow. Whatever
+// lies off the screen is clipped; values beyond VXPFAR either way count as VXPFAR.
+using VXPcoord = std::int64_t;
+constexpr VXPcoord VXPFAR = VXPcoord{1} << 40;
+
 // Set-up and teardown. The command line is searched for the toolkit's --vx- options.
 void VXPopenwindow(const char* title, void* instance, void* previous, const char* commandline,
                    int showmode);
 // Releases every drawing resource and closes the window; harmless when none is open.
-void VXPclose();
+// Returns 0 when the screenshot asked for at the end could not be written (reported on
+// standard error and in the error log), else 1.
+int VXPclose();
 
 // Drawing state.
 void VXPsetcolor(std::uint8_t index);
@@ -30,25 +38,25 @@ int VXPgetfont();
 int VXPascent();
 int VXPtextwidth(const char* text);
 void VXPsetxor(int on);
-void VXPsetclip(int left, int top, int width, int height);
+void VXPsetclip(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
 
 // Drawing. Rectangles and ellipses are left, top, width, height.
-void VXPline(int x1, int y1, int x2, int y2);  // the end point is not drawn
-void VXPsetpixel(int x, int y);
-std::uint8_t VXPgetpixel(int x, int y);                // nearest palette entry; 0 before a palette
+void VXPline(VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2);  // the end point is not drawn
+void VXPsetpixel(VXPcoord x, VXPcoord y);
+std::uint8_t VXPgetpixel(VXPcoord x, VXPcoord y);                // nearest palette entry; 0 before a palette
 std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer);  // buffer of VXPWIDTH entries
-void VXPputrow(int x, int y, const std::uint8_t* indexes, int count);
-void VXPrect(int left, int top, int width, int height);
-void VXPfillrect(int left, int top, int width, int height);
-void VXPellipse(int left, int top, int width, int height);
-void VXPfillellipse(int left, int top, int width, int height);
-void VXPfillpoly(int count, const std::int32_t* points);  // count (x, y) pairs
-void VXPtext(int x, int baseline, const char* text);
+void VXPputrow(VXPcoord x, VXPcoord y, const std::uint8_t* indexes, int count);
+void VXPrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
+void VXPfillrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
+void VXPellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
+void VXPfillellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
+void VXPfillpoly(int count, const VXPcoord* points);  // count (x, y) pairs
+void VXPtext(VXPcoord x, VXPcoord baseline, const char* text);
 
 // Backing-store bitmaps, slots 1 to 5.
 int VXPcreatestore(int slot, int width, int height);
-int VXPsavestore(int slot, int left, int top, int width, int height);
-int VXPrestorestore(int slot, int left, int top);
+int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
+int VXPrestorestore(int slot, VXPcoord left, VXPcoord top);
 
 // The device palette: count entries (16 or 256) of 6-bit red, green, blue.
 void VXPsetpalette(const std::uint8_t (*table)[3], int count);

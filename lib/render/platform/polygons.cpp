@@ -16,9 +16,16 @@ struct Crossing {
 
 }  // namespace
 
-void VXPfillpoly(int count, const std::int32_t* points) {
+void VXPfillpoly(int count, const VXPcoord* given) {
   using namespace vx::platform;
-  if (count <= 0 || points == nullptr) return;
+  if (count <= 0 || given == nullptr) return;
+  std::vector<std::int64_t> points;
+  try {
+    points.resize(2 * static_cast<std::size_t>(count));
+  } catch (const std::exception&) {
+    VXerror(-1, "Couldn't allocate point array in VXPfillpoly.\n");
+  }
+  std::transform(given, given + points.size(), points.begin(), bounded);
   std::int64_t r = penreach();
   Box bounds{points[0], points[1], points[0], points[1]};
   for (int i = 1; i < count; ++i) {
@@ -43,8 +50,8 @@ void VXPfillpoly(int count, const std::int32_t* points) {
     crossings.clear();
     for (int i = 0; i < count; ++i) {
       int j = (i + 1) % count;
-      double x1 = points[2 * i], y1 = points[2 * i + 1];
-      double x2 = points[2 * j], y2 = points[2 * j + 1];
+      auto x1 = static_cast<double>(points[2 * i]), y1 = static_cast<double>(points[2 * i + 1]);
+      auto x2 = static_cast<double>(points[2 * j]), y2 = static_cast<double>(points[2 * j + 1]);
       if ((y1 < centre) == (y2 < centre)) continue;
       double x = x1 + (centre - y1) * (x2 - x1) / (y2 - y1);
       crossings.push_back({x, y2 > y1 ? 1 : -1});

@@ -2,8 +2,11 @@
 // clipped painting of boxes and figure coverages.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
+
+#include "render/platform/platform.h"
 
 namespace vx::platform {
 
@@ -16,9 +19,14 @@ struct Box {
   std::int64_t bottom;
 };
 
+// A coordinate brought within VXPFAR of the origin: the raster's sums and products of
+// such values cannot overflow.
+inline std::int64_t bounded(std::int64_t value) { return std::clamp(value, -VXPFAR, VXPFAR); }
+
 Box intersect(const Box& a, const Box& b);
 bool isempty(const Box& box);
-// The box covered by left, top, width, height (empty for sizes of 0 or less).
+// The box covered by left, top, width, height (empty for sizes of 0 or less), each
+// value bounded first.
 Box boxof(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height);
 
 struct DrawState {

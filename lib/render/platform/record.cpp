@@ -1,7 +1,9 @@
 // Recording a session as a replay script.
 #include "render/platform/record.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/log.h"
@@ -12,6 +14,7 @@ namespace vx::platform {
 namespace {
 
 std::FILE* file = nullptr;
+std::string recordpath;
 long ticks = 0;
 bool first = true;  // nothing recorded yet: no tick of an earlier action to take off
 
@@ -23,13 +26,27 @@ void flushwait() {
   first = false;
 }
 
+// Every line is on disk as soon as it is written, so that a program that crashes or is
+// killed keeps the events that led there. A recording that cannot be written ends the
+// program: a session that looks recorded and is not is worse.
+void flushline() {
+  if (std::fflush(file) == 0 && std::ferror(file) == 0) return;
+  const char* reason = std::strerror(errno);
+  std::fclose(file);
+  file = nullptr;
+  toolkitfatal("Couldn't write the recording |%.200s|: %s\n", recordpath.c_str(), reason);
+}
+
 }  // namespace
 
 void recordopen(const char* path) {
   recordclose();
+  recordpath = path;
   file = std::fopen(path, "w");
-  if (file == nullptr) fatal("Couldn't create the recording |%.200s|\n", path);
+  if (file == nullptr)
+    toolkitfatal("Couldn't create the recording |%.200s|: %s\n", path, std::strerror(errno));
   std::fputs("# recorded session\n", file);
+  flushline();
   ticks = 0;
   first = true;
 }
@@ -72,7 +89,7 @@ void recordmessage(const Message& message) {
       ++ticks;
       break;
   }
-  std::fflush(file);
+  flushline();
 }
 
 void recordtick() {

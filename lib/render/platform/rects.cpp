@@ -9,7 +9,7 @@ using vx::platform::Box;
 // Draws the outline of left, top, width, height in the pen (the pen straddles it when
 // wide) and, when asked, the interior in the brush. The parts never overlap, so each
 // pixel is painted once, as exclusive-or needs.
-void drawrect(int left, int top, int width, int height, bool fill) {
+void drawrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height, bool fill) {
   using namespace vx::platform;
   if (width <= 0 || height <= 0) return;
   std::int64_t r = penreach();
@@ -31,10 +31,10 @@ void drawrect(int left, int top, int width, int height, bool fill) {
 
 }  // namespace
 
-void VXPrect(int left, int top, int width, int height) {
+void VXPrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   drawrect(left, top, width, height, false);
 }
 
-void VXPfillrect(int left, int top, int width, int height) {
+void VXPfillrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   drawrect(left, top, width, height, true);
 }

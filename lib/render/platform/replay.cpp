@@ -1,4 +1,4 @@
-// Reading replay scripts.
+// Reading replay scripts, and the steps each line plays.
 #include "render/platform/replay.h"
 
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "core/log.h"
@@ -16,6 +16,8 @@
 namespace vx::platform {
 
 namespace {
+
+using Action = ScriptLine::Action;
 
 struct KeyName {
   const char* name;
@@ -28,6 +30,20 @@ constexpr KeyName KEYNAMES[] = {
     {"Right", ARROWRIGHT}, {"Up", ARROWUP}, {"Down", ARROWDOWN}, {"Space", 32}, {"Tab", 9},
 };
 
+struct ActionName {
+  const char* name;
+  Action action;
+};
+
+constexpr ActionName ACTIONS[] = {
+    {"move", Action::move},       {"press", Action::press},
+    {"release", Action::release}, {"click", Action::click},
+    {"drag", Action::drag},       {"key", Action::key},
+    {"type", Action::type},       {"wait", Action::wait},
+    {"expose", Action::expose},   {"screenshot", Action::screenshot},
+    {"quit", Action::quit},
+};
+
 constexpr long MAXWAIT = 3600000;  // an hour of virtual time
 constexpr long MAXSTEPS = 10000;
 
@@ -38,7 +54,7 @@ struct Line {
   const std::string& text;
 
   [[noreturn]] void fail(const char* what) const {
-    fatal("%s:%d: %s: |%.200s|\n", file, number, what, text.c_str());
+    toolkitfatal("%s:%d: %s: |%.200s|\n", file, number, what, text.c_str());
   }
 };
 
@@ -56,22 +72,6 @@ long number(const Line& line, const std::string& word, long low, long high, cons
   return value;
 }
 
-Step message(MessageKind kind, int x, int y, unsigned key = 0) {
-  Step step;
-  step.message.kind = kind;
-  step.message.x = x;
-  step.message.y = y;
-  step.message.key = static_cast<std::uint8_t>(key);
-  return step;
-}
-
-Step ticks(long count) {
-  Step step;
-  step.kind = Step::Kind::tick;
-  step.count = count;
-  return step;
-}
-
 unsigned keycode(const Line& line, const std::string& word) {
   if (word.size() == 1 && std::isgraph(static_cast<unsigned char>(word[0])))
     return static_cast<unsigned char>(word[0]);
@@ -83,76 +83,97 @@ unsigned keycode(const Line& line, const std::string& word) {
   line.fail("unknown key");
 }
 
-// The steps of one action line, without the tick that follows every action.
+// Checks one action line and keeps what its steps need.
 ScriptLine parse(const Line& line, const std::string& action, const std::vector<std::string>& args,
                  const std::string& rest) {
+  ScriptLine parsed;
+  parsed.number = line.number;
+  const ActionName* known = nullptr;
+  for (const ActionName& a : ACTIONS)
+    if (action == a.name) known = &a;
+  if (known == nullptr) line.fail("unknown action");
+  parsed.action = known->action;
+
   auto expect = [&](std::size_t count) {
     if (args.size() != count) line.fail("wrong number of values");
   };
-  auto coordinate = [&](std::size_t i) {
-    return static_cast<int>(number(line, args[i], INT16_MIN, INT16_MAX, "bad coordinate"));
+  auto coordinates = [&](std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+      parsed.values[i] =
+          static_cast<int>(number(line, args[i], INT16_MIN, INT16_MAX, "bad coordinate"));
   };
-  ScriptLine steps;
-  if (action == "move" || action == "press" || action == "release" || action == "click") {
-    expect(2);
-    int x = coordinate(0), y = coordinate(1);
-    if (action == "move") steps.push_back(message(MessageKind::move, x, y));
-    if (action == "press" || action == "click") steps.push_back(message(MessageKind::press, x, y));
-    if (action == "release" || action == "click")
-      steps.push_back(message(MessageKind::release, x, y));
-  } else if (action == "drag") {
-    if (args.size() != 4 && args.size() != 5) line.fail("wrong number of values");
-    int x1 = coordinate(0), y1 = coordinate(1), x2 = coordinate(2), y2 = coordinate(3);
-    long count = args.size() == 5 ? number(line, args[4], 1, MAXSTEPS, "bad step count") : 10;
-    steps.push_back(message(MessageKind::press, x1, y1));
-    for (long i = 1; i <= count; ++i)
-      steps.push_back(message(MessageKind::move, static_cast<int>(x1 + (x2 - x1) * i / count),
-                              static_cast<int>(y1 + (y2 - y1) * i / count)));
-    steps.push_back(message(MessageKind::release, x2, y2));
-  } else if (action == "key") {
-    expect(1);
-    steps.push_back(message(MessageKind::key, 0, 0, keycode(line, args[0])));
-  } else if (action == "type") {
-    if (rest.empty()) line.fail("nothing to type");
-    for (char c : rest)
-      steps.push_back(message(MessageKind::key, 0, 0, static_cast<unsigned char>(c)));
-  } else if (action == "wait") {
-    expect(1);
-    long ms = number(line, args[0], 0, MAXWAIT, "bad time");
-    if (ms / 10 > 0) steps.push_back(ticks(ms / 10));
-  } else if (action == "expose") {
-    expect(0);
-    steps.push_back(message(MessageKind::paint, 0, 0));
-  } else if (action == "screenshot") {
-    if (rest.empty()) line.fail("screenshot needs a file name");
-    Step step;
-    step.kind = Step::Kind::screenshot;
-    step.path = rest;
-    step.where = std::string(line.file) + ":" + std::to_string(line.number);
-    steps.push_back(step);
-  } else if (action == "quit") {
-    expect(0);
-    steps.push_back(message(MessageKind::quit, 0, 0));
-  } else {
-    line.fail("unknown action");
+  switch (parsed.action) {
+    case Action::move:
+    case Action::press:
+    case Action::release:
+    case Action::click:
+      expect(2);
+      coordinates(2);
+      break;
+    case Action::drag:
+      if (args.size() != 4 && args.size() != 5) line.fail("wrong number of values");
+      coordinates(4);
+      parsed.values[4] =
+          args.size() == 5 ? static_cast<int>(number(line, args[4], 1, MAXSTEPS, "bad step count"))
+                           : 10;
+      break;
+    case Action::key:
+      expect(1);
+      parsed.values[0] = static_cast<int>(keycode(line, args[0]));
+      break;
+    case Action::type:
+      if (rest.empty()) line.fail("nothing to type");
+      parsed.text = rest;
+      break;
+    case Action::wait:
+      expect(1);
+      parsed.values[0] = static_cast<int>(number(line, args[0], 0, MAXWAIT, "bad time") / 10);
+      break;
+    case Action::screenshot:
+      if (rest.empty()) line.fail("screenshot needs a file name");
+      parsed.text = rest;
+      break;
+    case Action::expose:
+    case Action::quit: expect(0); break;
   }
-  // Every action but a wait and a screenshot is followed by one tick, as a real
-  // session always has time passing between two things the user does.
-  if (action != "wait" && action != "screenshot" && action != "quit") steps.push_back(ticks(1));
-  return steps;
+  return parsed;
+}
+
+// The next line of the file without its line end; false at the end of the file. A line
+// that holds a NUL byte, and a file that cannot be read, are fatal.
+bool nextline(std::FILE* in, const char* path, int number, std::string* text) {
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  errno = 0;
+  ssize_t got = getline(&buffer, &size, in);
+  if (got < 0) {
+    int reason = errno;
+    std::free(buffer);
+    if (std::ferror(in) == 0) return false;
+    toolkitfatal("%s:%d: Couldn't read the replay script: %s\n", path, number,
+                 std::strerror(reason != 0 ? reason : EIO));
+  }
+  text->assign(buffer, static_cast<std::size_t>(got));
+  std::free(buffer);
+  if (!text->empty() && text->back() == '\n') text->pop_back();
+  if (!text->empty() && text->back() == '\r') text->pop_back();
+  if (text->find('\0') != std::string::npos) Line{path, number, *text}.fail("NUL byte");
+  return true;
 }
 
 }  // namespace
 
 std::vector<ScriptLine> readscript(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fatal("Couldn't open the replay script |%.200s|\n", path);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path, "r"), std::fclose);
+  if (in == nullptr)
+    toolkitfatal("Couldn't open the replay script |%.200s|: %s\n", path, std::strerror(errno));
+  return readscript(in.get(), path);
+}
+
+std::vector<ScriptLine> readscript(std::FILE* in, const char* path) {
   std::vector<ScriptLine> script;
   std::string text;
-  int number = 0;
-  while (std::getline(in, text)) {
-    ++number;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
+  for (int number = 1; nextline(in, path, number, &text); ++number) {
     Line line{path, number, text};
     std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string::npos || text[start] == '#') continue;
@@ -167,6 +188,73 @@ std::vector<ScriptLine> readscript(const char* path) {
     script.push_back(parse(line, action, args, rest));
   }
   return script;
+}
+
+bool scriptstep(const ScriptLine& line, long index, const char* file, Step* step) {
+  *step = Step{};
+  auto message = [&](MessageKind kind, int x = 0, int y = 0, unsigned key = 0) {
+    step->message.kind = kind;
+    step->message.x = x;
+    step->message.y = y;
+    step->message.key = static_cast<std::uint8_t>(key);
+    return true;
+  };
+  // Every action but a wait, a screenshot and a quit is followed by one tick, as a real
+  // session always has time passing between two things the user does.
+  auto tick = [&] {
+    step->kind = Step::Kind::tick;
+    step->count = 1;
+    return true;
+  };
+  const int* v = line.values;
+  switch (line.action) {
+    case Action::move:
+    case Action::press:
+    case Action::release: {
+      MessageKind kind = line.action == Action::move    ? MessageKind::move
+                         : line.action == Action::press ? MessageKind::press
+                                                        : MessageKind::release;
+      return index == 0 ? message(kind, v[0], v[1]) : index == 1 && tick();
+    }
+    case Action::click:
+      if (index == 0) return message(MessageKind::press, v[0], v[1]);
+      if (index == 1) return message(MessageKind::release, v[0], v[1]);
+      return index == 2 && tick();
+    case Action::drag: {
+      long count = v[4];
+      if (index == 0) return message(MessageKind::press, v[0], v[1]);
+      if (index <= count)
+        return message(MessageKind::move,
+                       static_cast<int>(v[0] + (long{v[2]} - v[0]) * index / count),
+                       static_cast<int>(v[1] + (long{v[3]} - v[1]) * index / count));
+      if (index == count + 1) return message(MessageKind::release, v[2], v[3]);
+      return index == count + 2 && tick();
+    }
+    case Action::key:
+      return index == 0 ? message(MessageKind::key, 0, 0, static_cast<unsigned>(v[0]))
+                        : index == 1 && tick();
+    case Action::type: {
+      auto length = static_cast<long>(line.text.size());
+      if (index < length)
+        return message(MessageKind::key, 0, 0,
+                       static_cast<unsigned char>(line.text[static_cast<std::size_t>(index)]));
+      return index == length && tick();
+    }
+    case Action::wait:
+      if (index != 0 || v[0] == 0) return false;
+      tick();
+      step->count = v[0];
+      return true;
+    case Action::expose: return index == 0 ? message(MessageKind::paint) : index == 1 && tick();
+    case Action::screenshot:
+      if (index != 0) return false;
+      step->kind = Step::Kind::screenshot;
+      step->path = line.text;
+      step->where = std::string(file) + ":" + std::to_string(line.number);
+      return true;
+    case Action::quit: return index == 0 && message(MessageKind::quit);
+  }
+  return false;
 }
 
 std::string keyname(unsigned code) {

@@ -27,7 +27,7 @@ std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer) {
 
 // A block copy: no exclusive-or, but the clip applies. Whatever part of the count lies
 // off the framebuffer is not drawn, however long the row.
-void VXPputrow(int x, int y, const std::uint8_t* indexes, int count) {
+void VXPputrow(VXPcoord x, VXPcoord y, const std::uint8_t* indexes, int count) {
   using namespace vx::platform;
   if (indexes == nullptr || count <= 0) return;
   Box part = intersect(boxof(x, y, count, 1), drawablebox());

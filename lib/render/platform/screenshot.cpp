@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/writefile.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 
@@ -26,9 +27,12 @@ bool writepng(const char* path) {
   image.width = VXPWIDTH;
   image.height = VXPHEIGHT;
   image.format = PNG_FORMAT_RGB;
-  int written = png_image_write_to_file(&image, path, 0, rgb.data(), 0, nullptr);
+  // Not libpng's own file writer: on failure it removes whatever the path named.
+  bool written = vx::writefile(path, [&](std::FILE* file) {
+    return png_image_write_to_stdio(&image, file, 0, rgb.data(), 0, nullptr) != 0;
+  });
   png_image_free(&image);
-  return written != 0;
+  return written;
 }
 
 }  // namespace vx::platform

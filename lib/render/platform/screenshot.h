@@ -3,7 +3,8 @@
 
 namespace vx::platform {
 
-// Writes the framebuffer as a 640 x 480 RGB PNG; false when the file cannot be written.
+// Writes the framebuffer as a 640 x 480 RGB PNG; false, with errno saying why, when the
+// file cannot be written. A failed write leaves what the path named as it was.
 bool writepng(const char* path);
 
 }  // namespace vx::platform

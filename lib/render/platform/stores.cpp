@@ -20,8 +20,8 @@ struct Store {
   std::int64_t width = 0;  // of the bitmap
   std::int64_t height = 0;
   std::vector<std::uint32_t> pixels;
-  int savedwidth = 0;  // 0: nothing saved
-  int savedheight = 0;
+  std::int64_t savedwidth = 0;  // 0: nothing saved
+  std::int64_t savedheight = 0;
 };
 
 Store stores[SLOTS];
@@ -60,7 +60,7 @@ int VXPcreatestore(int slot, int width, int height) {
   return 1;
 }
 
-int VXPsavestore(int slot, int left, int top, int width, int height) {
+int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
   using namespace vx::platform;
   Store& store = slotstore(slot);
   if (store.savedwidth > 0) return 0;
@@ -81,7 +81,7 @@ int VXPsavestore(int slot, int left, int top, int width, int height) {
   return 1;
 }
 
-int VXPrestorestore(int slot, int left, int top) {
+int VXPrestorestore(int slot, VXPcoord left, VXPcoord top) {
   using namespace vx::platform;
   Store& store = slotstore(slot);
   if (store.hasbitmap && store.savedwidth > 0 && store.savedheight > 0) {

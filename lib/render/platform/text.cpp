@@ -48,16 +48,16 @@ int VXPtextwidth(const char* text) {
 }
 
 // Draws a copy of the text: the caller's text is never written.
-void VXPtext(int x, int baseline, const char* text) {
+void VXPtext(VXPcoord x, VXPcoord baseline, const char* text) {
   using namespace vx::platform;
   if (text == nullptr || !fontsloaded()) return;
   int face = selectedface();
   // The top of the text lies the current font's ascent above the given line; the glyphs
   // sit on the face's own baseline below that top.
-  std::int64_t origin = std::int64_t{baseline} - VXPascent() + fontascent(face);
+  std::int64_t origin = bounded(baseline) - VXPascent() + fontascent(face);
   std::uint32_t color = textcolor();
   Box drawable = drawablebox();
-  std::int64_t pen = x;
+  std::int64_t pen = bounded(x);
   for (const char* c = text; *c != '\0' && pen < drawable.right; ++c) {
     const Glyph* glyph = vx::platform::glyph(face, printable(*c));
     if (glyph == nullptr) continue;

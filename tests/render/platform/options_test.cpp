@@ -80,7 +80,7 @@ TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    EXPECT_FATAL(VXPopenwindow("t", nullptr, nullptr, c.line, 1), c.message, banner() + c.message);
+    EXPECT_TOOLKITFATAL(VXPopenwindow("t", nullptr, nullptr, c.line, 1), c.message);
   }
 }
 

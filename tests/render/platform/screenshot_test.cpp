@@ -1,8 +1,16 @@
 // Screenshots: PNG files that hold exactly the framebuffer.
 #include "render/platform/screenshot.h"
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "render/platform/platform.h"
@@ -54,17 +62,43 @@ TEST_F(Screenshots, ReplayLineTakesTheFrameAsItIsWhenReached) {
   EXPECT_EQ(readpng("end.png"), second);
 }
 
-TEST_F(Screenshots, ClosingWritesTheScreenshotAndAFailureOnlyWarns) {
+TEST_F(Screenshots, ClosingWritesTheScreenshotAndAFailureFailsTheRun) {
   VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless --vx-screenshot=close.png", 1);
   drawpattern(3);
   auto expected = frame();
-  VXPclose();
+  EXPECT_EQ(VXPclose(), 1);
   EXPECT_EQ(readpng("close.png"), expected);
 
   VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless --vx-screenshot=no/dir/x.png", 1);
-  VXPclose();
-  EXPECT_EQ(vxtest::readfile("error.log"),
-            vxtest::banner() + "Couldn't write the screenshot |no/dir/x.png|\n");
+  EXPECT_TOOLKITFATAL(VXinterfaceexit(nullptr),
+                      "Couldn't write the screenshot |no/dir/x.png|: No such file or directory\n");
+}
+
+// A write that fails part way leaves the file that was there, and no file of its own;
+// a device is written, never removed.
+TEST_F(Screenshots, AFailedWriteLeavesWhatThePathNamed) {
+  VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless", 1);
+  drawpattern(4);
+  vxtest::writefile("keep.png", "precious");
+  EXPECT_EXIT(
+      {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{};
+        small.rlim_cur = small.rlim_max = 1000;
+        setrlimit(RLIMIT_FSIZE, &small);
+        std::exit(!vx::platform::writepng("keep.png") && errno == EFBIG ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(vxtest::readfile("keep.png"), "precious");
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(entry.path().filename().string().find("keep.png."), std::string::npos) << entry;
+
+  // A node of the device that is always full (root may make one).
+  if (mknod("full", S_IFCHR | 0666, makedev(1, 7)) != 0) return;
+  EXPECT_FALSE(vx::platform::writepng("full"));
+  struct stat node {};
+  ASSERT_EQ(stat("full", &node), 0);
+  EXPECT_TRUE(S_ISCHR(node.st_mode));
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(Shapes, ExclusiveOrTwiceRestoresEveryPixel) {
   std::uint8_t pattern[640];
   for (int x = 0; x < 640; ++x) pattern[x] = static_cast<std::uint8_t>(x / 7 % 8);
   for (int y = 0; y < 480; ++y) VXPputrow(0, y, pattern, 640);
-  const std::int32_t star[] = {100, 10, 130, 90, 60, 40, 140, 40, 70, 90};
+  const VXPcoord star[] = {100, 10, 130, 90, 60, 40, 140, 40, 70, 90};
   auto figures = [&] {
     VXPline(3, 4, 200, 77);
     VXPrect(20, 20, 40, 30);
@@ -137,7 +137,7 @@ TEST_F(Shapes, ExclusiveOrCombinesTheDeviceColourButNotForPixelsRowsOrText) {
 
 TEST_F(Shapes, AFilledStarHasItsCentreFilledByTheWindingRule) {
   // A pentagram: its centre is wound twice.
-  const std::int32_t star[] = {100, 10, 130, 90, 60, 40, 140, 40, 70, 90};
+  const VXPcoord star[] = {100, 10, 130, 90, 60, 40, 140, 40, 70, 90};
   VXPsetcolor(0);
   VXPfillpoly(5, star);
   EXPECT_EQ(at(100, 50), 0x000000u);
@@ -149,7 +149,7 @@ TEST_F(Shapes, AFilledStarHasItsCentreFilledByTheWindingRule) {
 TEST_F(Shapes, PolygonFillsThePixelsWhoseCentresLieInside) {
   usetestpalette();
   VXPsetcolor(vxtest::RED);
-  const std::int32_t square[] = {10, 10, 20, 10, 20, 20, 10, 20};
+  const VXPcoord square[] = {10, 10, 20, 10, 20, 20, 10, 20};
   VXPfillpoly(4, square);
   // Centres of columns and rows 10 to 19 lie inside; the outline adds the closing edges.
   Pixels pixels = inked();
@@ -198,7 +198,7 @@ TEST_F(Shapes, WildArgumentsStayInsideTheClip) {
   VXPsetcolor(vxtest::BLUE);
   std::uint8_t row[700];
   for (auto& index : row) index = vxtest::GREEN;
-  const std::int32_t wild[] = {INT_MIN, INT_MIN, INT_MAX, 0, 0, INT_MAX, -5, 300};
+  const VXPcoord wild[] = {INT_MIN, INT_MIN, INT_MAX, 0, 0, INT_MAX, -5, 300};
   auto draw = [&] {
     for (int width : {1, 3}) {
       VXPsetlinewidth(width);
@@ -213,6 +213,9 @@ TEST_F(Shapes, WildArgumentsStayInsideTheClip) {
       VXPellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
       VXPfillellipse(-2000000000, -2000000000, INT_MAX, INT_MAX);
       VXPfillpoly(4, wild);
+      VXPline(INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX);
+      VXPrect(INT64_MIN, INT64_MIN, INT64_MAX, INT64_MAX);
+      VXPfillellipse(INT64_MIN, 0, INT64_MAX, INT64_MAX);
     }
     VXPsetpixel(INT_MIN, 5);
     VXPsetpixel(639, 479);
@@ -224,6 +227,7 @@ TEST_F(Shapes, WildArgumentsStayInsideTheClip) {
     VXPputrow(0, 145, row, -5);
     VXPputrow(0, 480, row, 10);
     VXPtext(INT_MIN, INT_MAX, "clipped");
+    VXPtext(INT64_MAX, INT64_MIN, "clipped");
     VXPtext(INT_MAX, 130, "clipped");
     VXPtext(90, 130, "clipped text");
   };
@@ -255,7 +259,7 @@ TEST_F(Shapes, AnEmptyClipDrawsNothing) {
 }
 
 TEST_F(Shapes, EveryChangeMarksTheFrame) {
-  const std::int32_t triangle[] = {0, 0, 10, 0, 0, 10};
+  const VXPcoord triangle[] = {0, 0, 10, 0, 0, 10};
   std::uint8_t row[4] = {};
   auto marks = [](auto draw) {
     vx::platform::framechanged = false;

@@ -1,0 +1,90 @@
+// Whole files written beside their path and renamed into place.
+#include "core/writefile.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace vx {
+
+namespace {
+
+// Writes and closes the stream; false with errno set when anything failed.
+bool finish(std::FILE* file, const std::function<bool(std::FILE*)>& write) {
+  errno = 0;
+  bool written = write(file);
+  if (std::fflush(file) != 0 || std::ferror(file) != 0) written = false;
+  int reason = errno;
+  if (std::fclose(file) != 0 && written) {
+    written = false;
+    reason = errno;
+  }
+  if (!written) errno = reason != 0 ? reason : EIO;
+  return written;
+}
+
+bool inplace(const char* path, const std::function<bool(std::FILE*)>& write) {
+  std::FILE* file = std::fopen(path, "wb");
+  return file != nullptr && finish(file, write);
+}
+
+}  // namespace
+
+bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
+  if (path == nullptr || *path == '\0') {
+    errno = ENOENT;
+    return false;
+  }
+  struct stat old {};
+  bool exists = stat(path, &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) {
+    errno = EISDIR;
+    return false;
+  }
+  struct stat link {};
+  bool dangling = !exists && lstat(path, &link) == 0;
+  if ((exists && !S_ISREG(old.st_mode)) || dangling) return inplace(path, write);
+
+  std::string target = path;
+  if (exists) {
+    if (char* real = realpath(path, nullptr)) {
+      target = real;
+      std::free(real);
+    }
+  }
+  std::string::size_type slash = target.rfind('/');
+  std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  std::string pattern = folder + "." + base + ".XXXXXX";
+  std::vector<char> temporary(pattern.begin(), pattern.end());
+  temporary.push_back('\0');
+  int descriptor = mkstemp(temporary.data());
+  // A folder that takes no new files may still let the file itself be written.
+  if (descriptor < 0) return inplace(path, write);
+
+  // The new file gets the old one's permissions, or those a new file gets here.
+  mode_t mask = umask(0);
+  umask(mask);
+  fchmod(descriptor, exists ? (old.st_mode & 07777) : (0666 & ~mask));
+  std::FILE* file = fdopen(descriptor, "wb");
+  if (file == nullptr) {
+    int reason = errno;
+    close(descriptor);
+    unlink(temporary.data());
+    errno = reason;
+    return false;
+  }
+  if (!finish(file, write) || std::rename(temporary.data(), target.c_str()) != 0) {
+    int reason = errno;
+    unlink(temporary.data());
+    errno = reason;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vx
