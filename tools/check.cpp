@@ -17,20 +17,13 @@ namespace vxtool {
 
 namespace {
 
-// The library reports warnings to the error log only; a checker shows them too.
-void printwarnings() {
-  std::FILE* log = std::fopen("error.log", "r");
-  if (log == nullptr) return;
-  char line[1024];
-  bool banner = true;
-  while (std::fgets(line, sizeof line, log) != nullptr) {
-    if (banner) {
-      banner = false;
-      continue;
-    }
-    std::printf("warning: %s", line);
-  }
-  std::fclose(log);
+// The library writes warnings to the error log only; a checker shows them too, as they
+// come, and lets the log have them as well.
+bool showwarning(int level, const char* text) {
+  if (level != 0) return false;
+  std::size_t length = std::strlen(text);
+  std::printf("warning: %s%s", text, length > 0 && text[length - 1] == '\n' ? "" : "\n");
+  return false;
 }
 
 }  // namespace
@@ -61,14 +54,12 @@ int check(int argc, char** argv) {
   // A bad file ends the process through the library's own report, at once.
   vx::setfatalpause(0);
   VXopenerrorlog("w");
-  if (!installstubs(path)) {
-    std::printf("Cannot open interface file |%s|.\n", path);
-    return 1;
-  }
+  vx::setreporthook(showwarning);
+  std::string text = vx::readdescription(path);
+  installstubs(text);
   vx::setcolorcount(colors);
   vx::platform::opendrawing();
-  vx::loaddescription(path);
-  printwarnings();
+  vx::loaddescriptiontext(text.data(), text.size());
   vxtool::printmodel(stdout);
   vx::platform::closedrawing();
   return 0;

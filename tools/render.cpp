@@ -1,5 +1,6 @@
 // vxtool render: brings a description file up headless and writes what the first
 // repaint shows, with more windows shown and a popup opened if asked.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 
 #include "commands.h"
 #include "core/log.h"
+#include "model/load.h"
 #include "render/platform/screenshot.h"
 #include "stubs.h"
 #include "vx.h"
@@ -56,17 +58,14 @@ int render(int argc, char** argv) {
   if (out == nullptr) return usage("no output file given (-o OUT.png)");
 
   vx::setfatalpause(0);
-  if (!installstubs(path)) {
-    std::printf("Cannot open interface file |%s|.\n", path);
-    return 1;
-  }
+  installstubs(vx::readdescription(path));
   VXinterfaceinit("vxtool render", path, BSTORE, "w", colors, nullptr, nullptr,
                   "--vx-backend=headless", 0);
   VXredrawall();
   for (const char* window : shows) VXshowwindow(window, 0, 0);
   if (popup != nullptr) VXopenpopup(popup);
   if (!vx::platform::writepng(out)) {
-    std::printf("vxtool render: cannot write %s\n", out);
+    std::fprintf(stderr, "vxtool render: cannot write %s: %s\n", out, std::strerror(errno));
     return 1;
   }
   return 0;

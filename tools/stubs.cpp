@@ -1,8 +1,6 @@
 // Callback tables for loading a description file without its application.
 #include "stubs.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,11 +20,7 @@ std::vector<FunctionEntry> table;
 
 }  // namespace
 
-bool installstubs(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-
+void installstubs(const std::string& text) {
   // Every name the scanner finds could be a function; the rows nobody asks for do no
   // harm. The loader's reports must not see this scan's last line.
   vx::scanner::start(text.data(), text.size(), true);
@@ -44,7 +38,6 @@ bool installstubs(const char* path) {
   table.clear();
   for (const std::string& name : names) table.emplace_back(name.c_str(), ignore, nullptr);
   VXsetfunctiontable(table.data(), static_cast<int>(table.size()));
-  return true;
 }
 
 }  // namespace vxtool

@@ -13,8 +13,6 @@
 
 namespace vx {
 
-namespace {
-
 std::string readdescription(const char* path) {
   std::FILE* file = VXopenfile(path, "r");
   if (file == nullptr) fatal("Cannot open interface file |%s|.\n", path);
@@ -27,8 +25,6 @@ std::string readdescription(const char* path) {
   if (failed) fatal("Cannot open interface file |%s|.\n", path);
   return text;
 }
-
-}  // namespace
 
 void loaddescription(const char* path) {
   // Both passes must see the same text, so the file is read only once.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace vx {
 
@@ -12,5 +13,9 @@ void loaddescription(const char* path);
 
 // The same for a description already in memory.
 void loaddescriptiontext(const char* text, std::size_t size);
+
+// The whole file; "Cannot open interface file" (fatal) when it cannot be opened or
+// read, whether it is missing, unreadable or a folder.
+std::string readdescription(const char* path);
 
 }  // namespace vx

@@ -54,7 +54,8 @@ void highlightpopup(int x, int y) {
   int rows = shownitems(p);
   int row = -1, item = -1;
   VXPcoord left = popup.left, top = popup.top;
-  if (left < x && x < left + popup.width && top + 1 < y && y < top + POPUPROW * VXPcoord{rows} + 2) {
+  if (left < x && x < left + popup.width && top + 1 < y &&
+      y < top + POPUPROW * VXPcoord{rows} + 2) {
     row = popuprowat(y, p);
     item = popupitemat(y, p);
   }

@@ -84,6 +84,15 @@ TEST_F(Logs, OutputLogAppends) {
   EXPECT_EQ(readfile("output.log"), "kept\nadded\n");
 }
 
+TEST_F(Logs, AFailingOutputLogIsReportedOnceAndTheProgramGoesOn) {
+  std::filesystem::create_symlink("/dev/full", "output.log");
+  ASSERT_EQ(VXopenoutputlog("w"), 1);
+  VXoutput("lost %d\n", 1);
+  VXoutput("lost %d\n", 2);
+  EXPECT_EQ(readfile("error.log"),
+            banner() + "Unable to write to output.log: No space left on device\n");
+}
+
 TEST_F(Logs, OutputBeforeOpeningIsFatal) {
   EXPECT_FATAL(VXoutput("lost %d\n", 1), "Tried to write to uninitialized output.log\n",
                banner() + "Tried to write to uninitialized output.log\n");

@@ -1,7 +1,9 @@
 // vxtool check, run as a user would run it.
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "support/fixture.h"
@@ -18,7 +20,8 @@ struct ToolRun {
 };
 
 ToolRun vxtool(const std::string& arguments) {
-  std::string command = std::string(VXTOOL) + " " + arguments + " 2>&1";
+  // Bounded, so that a tool that never ends fails its test.
+  std::string command = "timeout 60 " + std::string(VXTOOL) + " " + arguments + " 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
   ToolRun run{-1, ""};
   if (pipe == nullptr) return run;
@@ -104,19 +107,29 @@ TEST_F(VxtoolCheck, ArgumentsAndFiles) {
   EXPECT_EQ(odd.status, 2);
   EXPECT_NE(odd.out.find("--colors takes 16 or 256"), std::string::npos);
 
-  ToolRun missing = vxtool("check nothere.inf");
-  EXPECT_NE(missing.status, 0);
-  EXPECT_EQ(missing.out, "Cannot open interface file |nothere.inf|.\n");
+  // Missing, unreadable or a folder: the library's message and the same status.
+  std::filesystem::create_directory("folder");
+  for (const char* path : {"nothere.inf", "folder"}) {
+    ToolRun failed = vxtool(std::string("check ") + path);
+    EXPECT_EQ(failed.status, 255);
+    EXPECT_EQ(failed.out, std::string("Cannot open interface file |") + path + "|.\n");
+  }
+  ToolRun drawn = vxtool("render folder -o x.png");
+  EXPECT_EQ(drawn.status, 255);
+  EXPECT_EQ(drawn.out, "Cannot open interface file |folder|.\n");
 
   EXPECT_EQ(vxtool("").status, 2);
   EXPECT_EQ(vxtool("frobnicate").status, 2);
 }
 
 TEST_F(VxtoolCheck, WarningsAreShownWithTheModel) {
-  writefile("long.inf", "window(" + std::string(32, 'w') + " 0 0 10 10 black white black 0 1 0)\n");
+  const std::string name(2000, 'w');
+  writefile("long.inf", "window(" + name + " 0 0 10 10 black white black 0 1 0)\n");
+  // The warnings come from the library, not from reading its log back.
+  ASSERT_EQ(symlink("/dev/zero", "error.log"), 0);
   ToolRun run = vxtool("check long.inf");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.rfind("warning: Name too long: |" + std::string(32, 'w') + "|.\n", 0), 0u)
+  EXPECT_EQ(run.out.rfind("warning: Name too long: |" + name + "|.\nwindow " + name, 0), 0u)
       << run.out;
 }
 

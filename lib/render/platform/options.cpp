@@ -71,7 +71,8 @@ Options parseoptions(const char* commandline) {
       parsed.backend = v;
     } else if (const char* v = valueof(word, "scale")) {
       if (std::strlen(v) != 1 || *v < '1' || *v > '8')
-        toolkitfatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n", word.c_str());
+        toolkitfatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n",
+                     word.c_str());
       parsed.scale = *v - '0';
     } else if (const char* v = valueof(word, "replay")) {
       parsed.replay = needpath(word, v);
@@ -85,7 +86,8 @@ Options parseoptions(const char* commandline) {
   }
   if (!parsed.replay.empty()) {
     // A replay feeds the headless back-end's queue; a real window has its own input.
-    if (parsed.backend == "sdl") toolkitfatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
+    if (parsed.backend == "sdl")
+      toolkitfatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
     parsed.backend = "headless";
   }
   return parsed;

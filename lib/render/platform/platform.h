@@ -43,7 +43,7 @@ void VXPsetclip(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
 // Drawing. Rectangles and ellipses are left, top, width, height.
 void VXPline(VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2);  // the end point is not drawn
 void VXPsetpixel(VXPcoord x, VXPcoord y);
-std::uint8_t VXPgetpixel(VXPcoord x, VXPcoord y);                // nearest palette entry; 0 before a palette
+std::uint8_t VXPgetpixel(VXPcoord x, VXPcoord y);      // nearest palette entry; 0 before a palette
 std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer);  // buffer of VXPWIDTH entries
 void VXPputrow(VXPcoord x, VXPcoord y, const std::uint8_t* indexes, int count);
 void VXPrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);

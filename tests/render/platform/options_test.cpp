@@ -43,6 +43,15 @@ TEST_F(ToolkitOptions, CommandLineFromArgumentsSplitsBackIntoThem) {
   EXPECT_EQ(splitcommandline(line.c_str()), (Words{"a", "b c", "", "--vx-scale=2"}));
   EXPECT_STREQ(VXcommandline(1, argv), "");
   EXPECT_EQ(parseoptions(line.c_str()).scale, 2);
+
+  // Quotes and backslashes, with and without blanks, come back exactly.
+  const Words awkward = {"a\"b.png", "C:\\dir\\", "x \\\"y\\",
+                         "\"",       "\\\\\"",    "--vx-screenshot=s\"q.png"};
+  std::vector<char*> args{prog};
+  for (const std::string& word : awkward) args.push_back(const_cast<char*>(word.c_str()));
+  line = VXcommandline(static_cast<int>(args.size()), args.data());
+  EXPECT_EQ(splitcommandline(line.c_str()), awkward) << line;
+  EXPECT_EQ(parseoptions(line.c_str()).screenshot, "s\"q.png");
 }
 
 TEST_F(ToolkitOptions, ValuesAreReadAndOtherWordsIgnored) {
