@@ -32,15 +32,26 @@ echo "== Release build with Clang"
 CC=clang CXX=clang++ cmake -S . -B build/clang-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/clang-release -j "$jobs"
 
-# A short fuzzing run of the description-file loader under the same sanitizers; new
-# inputs go to a scratch directory, the committed seeds stay as they are.
-echo "== fuzzing the loader for ${VX_FUZZ_SECONDS:-30} s"
+# A short fuzzing run of each fuzz target (the loader, drawing what it loads, replay
+# scripts) under the same sanitizers; new inputs go to a scratch directory, the
+# committed seeds stay as they are.
+seconds=${VX_FUZZ_SECONDS:-20}
+echo "== fuzzing each target for $seconds s"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DVX_SANITIZE=ON -DVX_FUZZ=ON -DVX_TESTS=OFF >/dev/null
-cmake --build build/fuzz -j "$jobs" --target load_fuzz
+  -DVX_SANITIZE=ON -DVX_FUZZ=ON -DVX_TESTS=OFF -DVX_BENCH=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs" --target load_fuzz draw_fuzz replay_fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# Inputs that end in a fatal report leave their half-built statement behind; that is
-# by design (the process would end), so leaks are not what this run looks for.
-ASAN_OPTIONS=detect_leaks=0 build/fuzz/fuzz/load_fuzz -max_total_time="${VX_FUZZ_SECONDS:-30}" \
-  -print_final_stats=1 -artifact_prefix=build/fuzz/ "$scratch" fuzz/corpus/load 2>&1 | tail -n 12
+for target in load draw replay; do
+  mkdir -p "$scratch/$target"
+  # Inputs that end in a fatal report leave their half-built statement behind; that is
+  # by design (the process would end), so leaks are not what these runs look for.
+  if ! ASAN_OPTIONS=detect_leaks=0 "build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" \
+    -print_final_stats=1 -artifact_prefix=build/fuzz/ "$scratch/$target" "fuzz/corpus/$target" \
+    >"$scratch/$target.log" 2>&1; then
+    cat "$scratch/$target.log"
+    echo "fuzzing $target found a fault; the input is in build/fuzz/"
+    exit 1
+  fi
+  tail -n 5 "$scratch/$target.log"
+done

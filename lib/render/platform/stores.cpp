@@ -1,4 +1,10 @@
 // Backing-store bitmaps: screen rectangles kept off-screen and copied back.
+//
+// A store stands for a bitmap of its window's size, but only screen pixels are ever
+// copied into it, and the rest of such a bitmap would only ever hold the background. So
+// a store keeps just the part of a save that lay on the screen, and paints the rest
+// in the background when it is restored: the same pixels at no more memory than the
+// screen's, however large the window.
 #include <algorithm>
 #include <new>
 #include <vector>
@@ -12,16 +18,20 @@ namespace vx::platform {
 namespace {
 
 constexpr int SLOTS = 5;
-// A bitmap larger than this many pixels (1 GiB) cannot be created.
+// A bitmap of more pixels than this (1 GiB of them) is refused, as a window system
+// refuses it, though a store never holds more than the screen's pixels.
 constexpr std::int64_t MAXSTOREPIXELS = std::int64_t{1} << 28;
+// What a bitmap holds where nothing of the screen was copied.
+constexpr std::uint32_t BACKGROUND = 0x00FFFFFFu;
 
 struct Store {
   bool hasbitmap = false;
-  std::int64_t width = 0;  // of the bitmap
+  std::int64_t width = 0;  // of the bitmap it stands for
   std::int64_t height = 0;
-  std::vector<std::uint32_t> pixels;
   std::int64_t savedwidth = 0;  // 0: nothing saved
   std::int64_t savedheight = 0;
+  Box kept{};  // the saved screen part, relative to the saved rectangle's corner
+  std::vector<std::uint32_t> pixels;  // the kept part, row by row
 };
 
 Store stores[SLOTS];
@@ -31,6 +41,12 @@ Store& slotstore(int slot) {
     VXerror(-1, "Backing store %d does not exist: the stores are numbered 1 to %d.\n", slot, SLOTS);
   }
   return stores[slot - 1];
+}
+
+// The part of a saved or restored rectangle at (left, top) that the bitmap covers.
+Box bitmapbox(const Store& store, std::int64_t left, std::int64_t top, std::int64_t width,
+              std::int64_t height) {
+  return boxof(left, top, std::min(width, store.width), std::min(height, store.height));
 }
 
 }  // namespace
@@ -49,7 +65,8 @@ int VXPcreatestore(int slot, int width, int height) {
   std::int64_t area = std::int64_t{width} * height;
   if (area > MAXSTOREPIXELS) return 0;
   try {
-    store.pixels.assign(static_cast<std::size_t>(area), 0x00FFFFFFu);
+    store.pixels.reserve(
+        static_cast<std::size_t>(std::min<std::int64_t>(area, VXPWIDTH * VXPHEIGHT)));
   } catch (const std::bad_alloc&) {
     store = Store{};
     return 0;
@@ -67,17 +84,20 @@ int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord
   if (!store.hasbitmap) VXerror(-1, "Error:  attempt to copy from null bstore %d.\n", slot);
   store.savedwidth = width;
   store.savedheight = height;
-  // Only what fits the bitmap is kept, and only screen pixels are read: the rest of the
-  // bitmap keeps the window's background.
-  std::fill(store.pixels.begin(), store.pixels.end(), 0x00FFFFFFu);
-  Box kept = intersect(boxof(left, top, std::min<std::int64_t>(width, store.width),
-                             std::min<std::int64_t>(height, store.height)),
-                       {0, 0, VXPWIDTH, VXPHEIGHT});
-  for (std::int64_t y = kept.top; y < kept.bottom; ++y) {
-    const std::uint32_t* from = framebuffer + y * VXPWIDTH;
-    std::uint32_t* to = store.pixels.data() + (y - top) * store.width + (kept.left - left);
-    std::copy(from + kept.left, from + kept.right, to);
+  left = bounded(left);
+  top = bounded(top);
+  // Only what fits the bitmap is kept, and only screen pixels are read.
+  Box kept = intersect(bitmapbox(store, left, top, width, height), {0, 0, VXPWIDTH, VXPHEIGHT});
+  store.pixels.clear();
+  if (isempty(kept)) {
+    store.kept = Box{};
+    return 1;
   }
+  for (std::int64_t y = kept.top; y < kept.bottom; ++y) {
+    const std::uint32_t* row = framebuffer + y * VXPWIDTH;
+    store.pixels.insert(store.pixels.end(), row + kept.left, row + kept.right);
+  }
+  store.kept = {kept.left - left, kept.top - top, kept.right - left, kept.bottom - top};
   return 1;
 }
 
@@ -86,15 +106,28 @@ int VXPrestorestore(int slot, VXPcoord left, VXPcoord top) {
   Store& store = slotstore(slot);
   if (store.hasbitmap && store.savedwidth > 0 && store.savedheight > 0) {
     // A block copy: the clip applies, the raster mode does not.
-    Box shown = intersect(boxof(left, top, std::min<std::int64_t>(store.savedwidth, store.width),
-                                std::min<std::int64_t>(store.savedheight, store.height)),
-                          drawablebox());
+    left = bounded(left);
+    top = bounded(top);
+    Box drawable = drawablebox();
+    Box shown =
+        intersect(bitmapbox(store, left, top, store.savedwidth, store.savedheight), drawable);
+    Box kept = intersect({left + store.kept.left, top + store.kept.top, left + store.kept.right,
+                          top + store.kept.bottom},
+                         shown);
+    std::int64_t stride = store.kept.right - store.kept.left;
     for (std::int64_t y = shown.top; y < shown.bottom; ++y) {
-      const std::uint32_t* from =
-          store.pixels.data() + (y - top) * store.width + (shown.left - left);
-      std::copy(from, from + (shown.right - shown.left), framebuffer + y * VXPWIDTH + shown.left);
+      std::uint32_t* row = framebuffer + y * VXPWIDTH;
+      if (y < kept.top || y >= kept.bottom || isempty(kept)) {
+        std::fill(row + shown.left, row + shown.right, BACKGROUND);
+        continue;
+      }
+      std::fill(row + shown.left, row + kept.left, BACKGROUND);
+      const std::uint32_t* from = store.pixels.data() + (y - top - store.kept.top) * stride +
+                                  (kept.left - left - store.kept.left);
+      std::copy(from, from + (kept.right - kept.left), row + kept.left);
+      std::fill(row + kept.right, row + shown.right, BACKGROUND);
     }
-    framechanged = true;
+    if (!isempty(shown)) framechanged = true;
   }
   store.savedwidth = 0;
   store.savedheight = 0;

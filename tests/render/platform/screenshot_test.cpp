@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "render/platform/options.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "support/fixture.h"
@@ -72,6 +73,9 @@ TEST_F(Screenshots, ClosingWritesTheScreenshotAndAFailureFailsTheRun) {
   VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless --vx-screenshot=no/dir/x.png", 1);
   EXPECT_TOOLKITFATAL(VXinterfaceexit(nullptr),
                       "Couldn't write the screenshot |no/dir/x.png|: No such file or directory\n");
+  // This process's window must not try again when the next test opens one.
+  vx::platform::options.screenshot.clear();
+  VXPclose();
 }
 
 // A write that fails part way leaves the file that was there, and no file of its own;
