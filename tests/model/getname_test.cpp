@@ -24,6 +24,7 @@ class Lookup : public vxtest::VxTest {
     b.button("OK", 1, 2, 30, 15);
     b.popup("colors", 0, 0);
     b.item("red", "Red");
+    b.window("A@Z[", 0, 0, 10, 10);  // the letters' first and last, and their neighbours
     b.build();
   }
 };
@@ -33,6 +34,10 @@ TEST_F(Lookup, NamesMatchWithoutRegardToCaseAndTheFirstWins) {
   EXPECT_EQ(getname(model.Win, model.nwindows, "ROOT"), 0);
   EXPECT_EQ(getname(model.Win, model.nwindows, "Root", "window"), 0);
   EXPECT_EQ(getname(model.Win, model.nwindows, "DiAlOg", "window"), 2);
+  EXPECT_EQ(getname(model.Win, model.nwindows, "a@z["), 3);
+  EXPECT_EQ(getname(model.Win, model.nwindows, "A`Z["), -1);
+  EXPECT_EQ(getname(model.Win, model.nwindows, "A@Z{"), -1);
+  EXPECT_EQ(getname(model.Win, model.nwindows, "A@[["), -1);
 }
 
 TEST_F(Lookup, PrefixesDoNotMatch) {

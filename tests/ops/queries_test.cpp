@@ -1,5 +1,6 @@
 // Looking at and changing objects by name, without drawing.
 #include <string>
+#include <vector>
 
 #include "model/model.h"
 #include "ops/ui_fixture.h"
@@ -36,7 +37,7 @@ TEST_F(Queries, GettersFillOnlyTheOutputsGiven) {
 
   unsigned char color = 0;
   VXgetfieldinfo("status", &left, &top, &width, &height, &color);
-  EXPECT_EQ(left + top + width + height, 5 + 6 + 7 + 8);
+  EXPECT_EQ((std::vector<int>{left, top, width, height}), (std::vector<int>{5, 6, 7, 8}));
   EXPECT_EQ(color, 7);
 }
 

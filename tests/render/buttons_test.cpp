@@ -2,6 +2,7 @@
 #include "render/buttons.h"
 
 #include <string>
+#include <tuple>
 
 #include "render/fixture_colors.h"
 #include "render/render_fixture.h"
@@ -83,35 +84,39 @@ TEST_F(Buttons, PressSinksTheEdgesAndRaiseBringsThemBack) {
   EXPECT_EQ(vx::currentwindowindex(), 1);
 }
 
-// Baseline of a one-line label: the odd leftover pixel goes above the text, and the
-// remainder keeps the sign of height - ascent when the button is lower than the font.
-TEST_F(Buttons, OneLineLabelBaselineAndJustification) {
+// The pen position and baseline at which `text` alone makes exactly the ink of colour c.
+std::pair<int, int> penof(int c, const char* text, int font) {
+  Pixels drawn = ink(c), alone = textpixels(c, font, {{100, 100, text}});
+  int x = 100 + drawn.at(0).first - alone[0].first, y = 100 + drawn[0].second - alone[0].second;
+  EXPECT_EQ(drawn, textpixels(c, font, {{x, y, text}}));
+  return {x, y};
+}
+
+// A one-line label's box (its width by the ascent) is centred, the odd pixel (% keeps its sign)
+// above and right of it, or is 5 from the left or 6 from the right; an arrow's box 4 after it.
+TEST_F(Buttons, OneLineLabelIsCentredOrKeptFromTheSideItIsJustifiedTo) {
   onebutton(100, 20, "Hx");
   build();
-  int a = ascentof(vx::FONT_BOLD);
-  int t = widthof("Hx", vx::FONT_BOLD);
-  struct Case {
-    int height;
-    int justify;
-    int left;
-    int baseline;
-  } cases[] = {
-      {20, 'C', 10 + (100 - t) / 2, 20 + a + (20 - a + 1) / 2},
-      {19, 'C', 10 + (100 - t) / 2, 20 + a + (19 - a + 1) / 2},
-      {a + 11, 'L', 15, 20 + a + 6},
-      {a + 10, 'R', 10 + 100 - t - 6, 20 + a + 5},
-      {a - 3, 'C', 10 + (100 - t) / 2, 20 + a - 2},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.height);
+  int a = ascentof(vx::FONT_BOLD), t = widthof("Hx", vx::FONT_BOLD);
+  const std::tuple<int, int, int, int> cases[] = {{100, 20, 'C', 0},     {101, 19, 'C', 0},
+                                                  {100, a + 11, 'L', 0}, {100, a + 10, 'R', 0},
+                                                  {100, a - 3, 'C', 0},  {100, 20, 'C', '<'}};
+  for (auto [width, height, justify, arrow] : cases) {
+    SCOPED_TRACE(width * 1000000 + height * 1000 + justify);
     vx::Button& b = vx::model.Win[0].wb[0];
-    b.height = c.height;
-    b.justify = c.justify;
-    vx::setcurrentwindow(0);
-    VXPsetcolor(0);
-    VXPfillrect(0, 0, 640, 480);
+    std::tie(b.width, b.height, b.justify, b.arrow) = std::tie(width, height, justify, arrow);
+    VXPfillrect(0, 0, 640, 480);  // in colour 0: drawing a button keeps the colour
     vx::drawbutton(0, 0, false);
-    EXPECT_EQ(ink(LABEL), textpixels(LABEL, vx::FONT_BOLD, {{c.left, c.baseline, "Hx"}}));
+    if (arrow) VXPfillrect(40, 0, 600, 480);  // leaves the text, left of the arrow
+    auto [x, baseline] = penof(LABEL, "Hx", vx::FONT_BOLD);
+    int above = baseline - a - 20, below = 20 + height - baseline;
+    EXPECT_EQ(above - below, (height - a) % 2) << above;
+    int room = arrow ? 4 + width - 8 : 0, left = x - 10, right = 10 + width - x - t - room;
+    switch (justify) {
+      case 'L': EXPECT_EQ(left, 5); break;
+      case 'R': EXPECT_EQ(right, 6); break;
+      default: EXPECT_EQ(right - left, (width - t - room) % 2) << left;
+    }
   }
 }
 
@@ -121,10 +126,8 @@ TEST_F(Buttons, InactiveLabelTakesTheOtherColourInTheButtonsFont) {
   b.font = vx::FONT_NORMAL;
   build();
   vx::drawbutton(0, 0, false);
-  int a = ascentof(vx::FONT_NORMAL), t = widthof("Hx", vx::FONT_NORMAL);
   EXPECT_TRUE(ink(LABEL).empty());
-  EXPECT_EQ(ink(DIMLABEL), textpixels(DIMLABEL, vx::FONT_NORMAL,
-                                      {{10 + (100 - t) / 2, 20 + a + (30 - a + 1) / 2, "Hx"}}));
+  penof(DIMLABEL, "Hx", vx::FONT_NORMAL);
 }
 
 TEST_F(Buttons, TwoLineLabelIsCentredLineByLineWithoutArrow) {

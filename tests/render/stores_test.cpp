@@ -90,9 +90,10 @@ void pattern() {
     }
 }
 
+// Taller than wide, so that no side is cut to the other's length.
 TEST_F(BackingStores, HidingPutsBackWhatTheWindowCoveredByteForByte) {
   window("root", 0, 0, 640, 480, 0).active = 1;
-  window("w", 101, 53, 150, 77, 2).borderwidth = 3;
+  window("w", 101, 53, 77, 150, 2).borderwidth = 3;
   builder.build();
   vx::initstores(BSTORE);
   vx::setcurrentwindow(0);

@@ -39,14 +39,16 @@ TEST_F(Colours, OnlyTheEntriesOfThePaletteTakePartInReadBack) {
   }
   VXPsetpalette(table, 16);
   // Index 200 lies beyond the 16 entries: it draws black and matches an entry below 16.
-  const std::uint8_t beyond[1] = {200};
+  const std::uint8_t beyond[2] = {200, 255};
   VXPputrow(0, 0, beyond, 1);
   EXPECT_EQ(at(0, 0), 0u);
   EXPECT_LT(VXPgetpixel(0, 0), 16);
 
   VXPsetpalette(table, 256);
-  VXPputrow(0, 0, beyond, 1);
+  VXPputrow(0, 0, beyond, 2);
   EXPECT_EQ(VXPgetpixel(0, 0), 200);
+  EXPECT_EQ(at(1, 0), 0xFCFC50u);  // the last entry, (63, 63, 20)
+  EXPECT_EQ(VXPgetpixel(1, 0), 255);
   // Counts outside 1 to 256 are brought into range.
   VXPsetpalette(table, 1000);
   EXPECT_EQ(VXPgetpixel(0, 0), 200);
@@ -83,6 +85,11 @@ TEST_F(Colours, RowsRoundTripThroughThePalette) {
   EXPECT_EQ(VXPgetpixel(100, 8), 2);
   EXPECT_EQ(VXPgetpixel(102, 8), 4);
   EXPECT_EQ(VXPgetpixel(103, 8), vxtest::WHITE);
+  // Begun left of the clip and of the screen, each pixel keeps the index at its offset.
+  VXPsetclip(2, 9, 5, 1);
+  VXPputrow(-3, 9, row, 640);
+  for (int x = 0; x < 9; ++x)
+    EXPECT_EQ(VXPgetpixel(x, 9), x >= 2 && x < 7 ? (x + 3) % 8 : vxtest::WHITE) << x;
 }
 
 }  // namespace

@@ -49,12 +49,14 @@ TEST_F(HeadlessEvents, ScriptGivesEventsWithVirtualTime) {
                     "move 10 20\n"
                     "click 30 40\r\n"
                     "   key Return\n"
-                    "type a b\n"
+                    "type a b\r\n"
                     "wait 35\n"
-                    "expose\n"
+                    "expose\r\n"
                     "drag 0 0 20 10 2\n"
                     "press -1 -1\n"
-                    "key ctrl-Q\n");
+                    "screenshot shot.png\r\n"
+                    "key ctrl-Q\n"
+                    "quit\r\n");
   VXPopenwindow("t", nullptr, nullptr, "app --vx-replay=tour.txt", 1);
   const int K = KEYPRESS, M = MOTION;
   expectsequence({
@@ -85,7 +87,8 @@ TEST_F(HeadlessEvents, ScriptGivesEventsWithVirtualTime) {
       {K, 17, -1, -1, 100},
       {M, 17, -1, -1, 110},
   });
-  // Script exhausted: the quit message ends the program normally.
+  // The screenshot was taken on the way; the quit line ends the program normally.
+  EXPECT_TRUE(std::filesystem::exists("shot.png"));
   EXPECT_EXIT(VXPgetevent(nullptr), ::testing::ExitedWithCode(0), "");
 }
 

@@ -1,4 +1,5 @@
 // --vx-record writes what the program was handed as a replay script.
+#include <csignal>
 #include <cstdlib>
 
 #include "render/platform/platform.h"
@@ -45,6 +46,19 @@ TEST_F(Recording, ReplayedSessionIsRecordedInTheScriptFormat) {
       ::testing::ExitedWithCode(0), "");
   std::string again = vxtest::readfile("again.txt");
   EXPECT_EQ(again, expected);
+
+  // Killed after the click's release (its twelfth event), the program has left every line
+  // so far on disk.
+  EXPECT_EXIT(
+      {
+        VXPopenwindow("t", nullptr, nullptr, "--vx-replay=s.txt --vx-record=killed.txt", 1);
+        Event event;
+        for (int i = 0; i < 12; ++i) VXPgetevent(&event);
+        std::raise(SIGKILL);
+      },
+      ::testing::KilledBySignal(SIGKILL), "");
+  EXPECT_EQ(vxtest::readfile("killed.txt"),
+            "# recorded session\nwait 20\nmove 5 6\nwait 50\npress 7 8\nrelease 7 8\n");
 }
 
 TEST_F(Recording, ARecordingThatCannotBeWrittenIsFatal) {
