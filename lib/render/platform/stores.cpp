@@ -115,6 +115,7 @@ int VXPrestorestore(int slot, VXPcoord left, VXPcoord top) {
                           top + store.kept.bottom},
                          shown);
     std::int64_t stride = store.kept.right - store.kept.left;
+    if (isempty(shown)) shown.bottom = shown.top;
     for (std::int64_t y = shown.top; y < shown.bottom; ++y) {
       std::uint32_t* row = framebuffer + y * VXPWIDTH;
       if (y < kept.top || y >= kept.bottom || isempty(kept)) {

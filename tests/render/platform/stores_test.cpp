@@ -100,6 +100,13 @@ TEST_F(StoreBitmaps, CopiesStayOnTheScreenTheBitmapAndTheClip) {
   EXPECT_EQ(VXPsavestore(1, 0, 0, 20, 20), 1);
   VXPrestorestore(1, 0x7FFFFFF0, 0x7FFFFFF0);
   EXPECT_EQ(inked(0x0000FC), boxpixels(0, 0, 5, 5));
+
+  // A clip beside the rectangle, on the same rows: nothing at all is drawn.
+  VXPsetclip(0, 0, 4, 480);
+  auto beside = snapshot();
+  EXPECT_EQ(VXPsavestore(1, 100, 100, 20, 20), 1);
+  VXPrestorestore(1, 100, 100);
+  EXPECT_EQ(snapshot(), beside);
 }
 
 TEST_F(StoreBitmaps, ClosingTheDrawingReleasesTheStores) {
