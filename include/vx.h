@@ -187,12 +187,14 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
                      int colors, void* instance, void* previous, const char* commandline,
                      int showmode);
 
-/* Ends the program. Without a format (null): closes the window and exits with status 0.
- * With one: the formatted text, cut to 255 characters, is reported as a fatal error. */
+/* Ends the program. Without a format (null): closes the window and exits with status 0
+ * (-1 when a screenshot asked for with --vx-screenshot could not be written). With one:
+ * the formatted text, cut to 255 characters, is reported as a fatal error. */
 void VXinterfaceexit(const char* format, ...) VX_PRINTF(1, 2) VX_NORETURN;
 
 /* Joins argv[1] to argv[argc - 1] into one command-line text for VXinterfaceinit, with
- * double quotes around words that hold blanks. The text stays valid until the next call. */
+ * double quotes around words that hold blanks or quotes, so that the library reads back
+ * exactly the arguments. The text stays valid until the next call. */
 const char* VXcommandline(int argc, char** argv);
 
 /* Files, with paths written with "/" separators on every platform. */
