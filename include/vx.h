@@ -187,6 +187,15 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
                      int colors, void* instance, void* previous, const char* commandline,
                      int showmode);
 
+/* Runs the program: checks for a mouse, then dispatches events for ever, the window's
+ * first paint first. The program ends through a quit callback (VXinterfaceexit), the
+ * window's close box, the end of a replay script, or a fatal error. */
+void VXmainloop(void) VX_NORETURN;
+
+/* From inside a callback: dispatches the presses, releases, keys and repaints that are
+ * waiting, up to the next timer tick, then returns. */
+void VXprocessevents(void);
+
 /* Ends the program. Without a format (null): closes the window and exits with status 0
  * (-1 when a screenshot asked for with --vx-screenshot could not be written). With one:
  * the formatted text, cut to 255 characters, is reported as a fatal error. */
@@ -214,6 +223,51 @@ unsigned char VXgetlistcolor(int list, int position);
 /* The pointer position relative to the current window's outer corner (not its
  * interior); returns the y value. Null outputs are skipped. */
 int VXwgetpointer(int* x, int* y);
+
+/* Keys. The keyboard handler is a function the description declares (a function
+ * statement); it is called with the pointer relative to the current window and the key
+ * code. Control-Q ends the program and Control-T switches VXmovepointer's step (5 or 25
+ * pixels); neither reaches the handler. VXmovepointer moves the pointer position with
+ * an arrow-key code; a step nearer than 8 pixels to the screen's edge undoes the call. */
+void VXsetkeyboardhandler(const char* function);
+void VXclearkeyboardhandler(void);
+void VXmovepointer(int key);
+
+/* Drawing in the current window's coordinates, clipped to its interior, in the current
+ * colour. VXwfillpoly moves the caller's points (count x, y pairs) into main-window
+ * pixels in place. VXwrect and VXwellipse draw unless width and height are both 0;
+ * their filled forms only when both are nonzero. VXwclearrect fills the inside of the
+ * rectangle (its outline stays) in the window's background colour. The xor forms draw
+ * in white with exclusive-or: drawn twice, the figure is gone. */
+void VXwdrawrow(int x, int y, const unsigned char* indexes, int count);
+void VXwpoint(int x, int y);
+unsigned char VXwgetpixel(int x, int y);
+void VXwline(int x1, int y1, int x2, int y2);
+void VXwfillpoly(int count, int32_t* points);
+void VXwrect(int x, int y, int width, int height);
+void VXwfillrect(int x, int y, int width, int height);
+void VXwellipse(int x, int y, int width, int height);
+void VXwfillellipse(int x, int y, int width, int height);
+void VXwclearrect(int x, int y, int width, int height);
+void VXwsetpointer(int x, int y);
+void VXwxorline(int x1, int y1, int x2, int y2);
+void VXwxorrect(int x, int y, int width, int height);
+
+/* Frames two pixels wide just outside a field (in the named window, or the current one
+ * for null) or a drag area: c1 on top and left, c2 on bottom and right. */
+void VXframefield(const char* window, const char* field, unsigned char c1, unsigned char c2);
+void VXframedragarea(const char* window, const char* dragarea, unsigned char c1, unsigned char c2);
+
+/* Moves (and resizes) a window or popup, holding its right and bottom edges on the
+ * screen; null pointers leave a value alone. Nothing is redrawn. */
+void VXsetwindoworigin(const char* window, const int* left, const int* top, const int* width,
+                       const int* height);
+void VXsetmenuorigin(const char* popup, const int* left, const int* top);
+
+/* What the user did last: a button or drag area used, a popup item chosen, or a popup
+ * dismissed. VXclearlastaction sets kind 0 and value -1, keeping the time. */
+void VXgetlastaction(LastAction* action);
+void VXclearlastaction(void);
 
 /* Objects by name. Outputs passed as null pointers are skipped; setters take each
  * value from its non-null pointer. A name missing from its table is fatal. */

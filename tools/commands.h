@@ -9,4 +9,7 @@ int check(int argc, char** argv);
 // render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]
 int render(int argc, char** argv);
 
+// preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...
+int preview(int argc, char** argv);
+
 }  // namespace vxtool

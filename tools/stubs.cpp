@@ -20,7 +20,8 @@ std::vector<FunctionEntry> table;
 
 }  // namespace
 
-void installstubs(const std::string& text) {
+void installstubs(const std::string& text, VXgenericfunc call) {
+  if (call == nullptr) call = ignore;
   // Every name the scanner finds could be a function; the rows nobody asks for do no
   // harm. The loader's reports must not see this scan's last line.
   vx::scanner::start(text.data(), text.size(), true);
@@ -36,7 +37,7 @@ void installstubs(const std::string& text) {
   }
   vx::scanner::forgetline();
   table.clear();
-  for (const std::string& name : names) table.emplace_back(name.c_str(), ignore, nullptr);
+  for (const std::string& name : names) table.emplace_back(name.c_str(), call, nullptr);
   VXsetfunctiontable(table.data(), static_cast<int>(table.size()));
 }
 

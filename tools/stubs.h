@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "vx.h"
+
 namespace vxtool {
 
 // Hands the library a table in which every word of the description `text` (with and
-// without a leading "@") is a generic callback that does nothing, so that every
-// function the file names can be bound.
-void installstubs(const std::string& text);
+// without a leading "@") is the generic callback `call` (one that does nothing unless
+// given), so that every function the file names can be bound.
+void installstubs(const std::string& text, VXgenericfunc call = nullptr);
 
 }  // namespace vxtool

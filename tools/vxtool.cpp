@@ -10,8 +10,10 @@ void usage(std::FILE* to) {
   std::fputs(
       "usage: vxtool check [--colors 16|256] FILE\n"
       "       vxtool render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]\n"
-      "  check   load a description file and print the interface model it describes\n"
-      "  render  bring a description file up headless and write the screen as a PNG\n",
+      "       vxtool preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...\n"
+      "  check    load a description file and print the interface model it describes\n"
+      "  render   bring a description file up headless and write the screen as a PNG\n"
+      "  preview  run a description file with callbacks that print every call they get\n",
       to);
 }
 
@@ -25,6 +27,7 @@ int main(int argc, char** argv) {
   const char* command = argv[1];
   if (std::strcmp(command, "check") == 0) return vxtool::check(argc - 2, argv + 2);
   if (std::strcmp(command, "render") == 0) return vxtool::render(argc - 2, argv + 2);
+  if (std::strcmp(command, "preview") == 0) return vxtool::preview(argc - 2, argv + 2);
   if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
     usage(stdout);
     return 0;

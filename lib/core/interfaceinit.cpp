@@ -1,5 +1,6 @@
 // Bringing the interface up: logs, window, description, palette, stores.
 #include "core/log.h"
+#include "events/dispatch.h"
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/settings.h"
@@ -14,6 +15,7 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
                      int showmode) {
   vx::resetrenderstate();
   vx::resetsettings();
+  vx::resetevents();
   vx::highlightcolor = 0;
   VXopenerrorlog(logmode);
   vx::setcolorcount(colors);

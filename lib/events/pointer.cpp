@@ -5,5 +5,7 @@ namespace vx {
 
 int pointerx = 0;
 int pointery = 0;
+int previousx = 0;
+int previousy = 0;
 
 }  // namespace vx

@@ -1,0 +1,65 @@
+// The dispatcher, the repaint and the per-event functions.
+#include "events/dispatch.h"
+
+#include "events/keys.h"
+#include "events/mouse.h"
+#include "events/pointer.h"
+#include "model/callbacks.h"
+#include "model/model.h"
+#include "model/settings.h"
+#include "ops/lastaction.h"
+#include "render/platform/platform.h"
+#include "render/popups.h"
+#include "render/state.h"
+#include "render/windows.h"
+
+namespace vx {
+
+void dispatchevent(const Event& event) {
+  previousx = pointerx;
+  previousy = pointery;
+  if (event.type != EXPOSE) {
+    pointerx = event.x;
+    pointery = event.y;
+  }
+  switch (event.type) {
+    case EXPOSE: processexpose(); break;
+    case BUTTONPRESS: processbuttondown(); break;
+    case BUTTONRELEASE: processbuttonup(); break;
+    case KEYPRESS: processkey(pointerx, pointery, event.key); break;
+    case MOTION: processmotion(); break;
+    default: break;
+  }
+  if (openedpopup >= 0) highlightpopup(pointerx, pointery);
+  if (pointerx != previousx || pointery != previousy) processmouseinside(pointerx, pointery);
+  processeventfunctions(pointerx, pointery);
+}
+
+void processexpose() {
+  Color color = VXPgetcolor();
+  int linewidth = VXPgetlinewidth();
+  int window = currentwindowindex();
+  if (redrawfunction != nullptr) {
+    callplain(redrawfunction);
+  } else {
+    VXredrawall();
+  }
+  if (openedpopup >= 0) redrawpopup();
+  VXPsetcolor(color);
+  setcurrentwindow(window);
+  VXPsetlinewidth(linewidth);
+}
+
+void processeventfunctions(int x, int y) {
+  // Counted afresh each time: a callback may bring another interface up.
+  for (int f = 0; f < model.nfunctions; f++)
+    if (model.functions[f].perevent != 0) callevent(model.functions[f].entry, x, y, 0);
+}
+
+void resetevents() {
+  resetmouse();
+  resetkeys();
+  resetlastaction();
+}
+
+}  // namespace vx

@@ -1,0 +1,58 @@
+// Which buttons, drag areas and popup rows lie under the pointer.
+#include <algorithm>
+#include <climits>
+
+#include "events/mouse.h"
+#include "model/model.h"
+#include "render/platform/platform.h"
+#include "render/popups.h"
+#include "render/state.h"
+
+namespace vx {
+
+namespace {
+
+bool exists(int w, int b) {
+  return w >= 0 && w < model.nwindows && b >= 0 && b < model.Win[w].nbuttons;
+}
+
+}  // namespace
+
+bool insidebutton(int x, int y, int w, int b) {
+  if (!exists(w, b)) return false;
+  const Window& win = model.Win[w];
+  const Button& btn = win.wb[b];
+  VXPcoord left = VXPcoord{win.left} + btn.left, top = VXPcoord{win.top} + btn.top;
+  return left < x && x < left + btn.width && top < y && y < top + btn.height;
+}
+
+bool nextbuttonat(int x, int y, int* w, int* b) {
+  for (; *w < model.nwindows; ++*w, *b = 0) {
+    const Window& win = model.Win[*w];
+    if (win.active != shownlevel) continue;
+    for (; *b < win.nbuttons; ++*b)
+      if (insidebutton(x, y, *w, *b)) return true;
+  }
+  return false;
+}
+
+int popuphit(int x, int y) {
+  if (openedpopup < 0) return -1;
+  const Popup& popup = model.Popups[openedpopup];
+  VXPcoord left = popup.left, top = popup.top;
+  if (left <= x && x <= left + popup.width && top <= y && y <= top + popup.height)
+    return popupitemat(y, openedpopup);
+  return -1;
+}
+
+int relativex(int x, int w, int b) {
+  VXPcoord origin = VXPcoord{model.Win[w].left} + model.Win[w].wb[b].left;
+  return static_cast<int>(std::clamp<VXPcoord>(x - origin, INT_MIN, INT_MAX));
+}
+
+int relativey(int y, int w, int b) {
+  VXPcoord origin = VXPcoord{model.Win[w].top} + model.Win[w].wb[b].top;
+  return static_cast<int>(std::clamp<VXPcoord>(y - origin, INT_MIN, INT_MAX));
+}
+
+}  // namespace vx

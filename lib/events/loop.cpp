@@ -1,0 +1,55 @@
+// The loop entries: VXmainloop, which never returns, and VXprocessevents, which
+// dispatches from inside a callback what is waiting before the next tick.
+#include <cstdio>
+#include <cstdlib>
+
+#include "events/dispatch.h"
+#include "events/pointer.h"
+#include "render/platform/platform.h"
+#include "vx.h"
+
+namespace {
+
+// Callbacks that call VXprocessevents from events that VXprocessevents dispatched
+// nest one level an event; past this depth the events wait for the levels below, so
+// that no run of queued events can exhaust the stack.
+constexpr int MAXNESTING = 32;
+int nesting = 0;
+
+void checkmouse() {
+  vx::pointerx = VXPWIDTH / 2;
+  vx::pointery = VXPHEIGHT / 2;
+  if (VXPmousepresent() == 0) {
+    std::fputs("You must have a mouse installed to run this program.\n", stdout);
+    std::fflush(stdout);
+    std::exit(-1);
+  }
+}
+
+}  // namespace
+
+void VXmainloop(void) {
+  checkmouse();
+  // Nothing is dispatched before the window's first paint.
+  Event event{};
+  do {
+    VXPgetevent(&event);
+  } while (event.type != EXPOSE);
+  for (;;) {
+    vx::dispatchevent(event);
+    VXPgetevent(&event);
+  }
+}
+
+void VXprocessevents(void) {
+  if (nesting >= MAXNESTING) return;
+  ++nesting;
+  Event event{};
+  for (;;) {
+    VXPgetevent(&event);
+    if (event.type == MOTION) break;
+    vx::dispatchevent(event);
+    VXPafterevent();
+  }
+  --nesting;
+}

@@ -1,0 +1,109 @@
+// vxtool preview: runs a description file with callbacks that print every call the
+// library makes, in a window or headless under a replay script, so that a designer can
+// click through it and a script can check what it does.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "core/log.h"
+#include "model/load.h"
+#include "model/model.h"
+#include "model/settings.h"
+#include "stubs.h"
+#include "vx.h"
+
+namespace vxtool {
+
+namespace {
+
+const FunctionEntry* keyhandler = nullptr;
+
+const char* dragcode(int code) {
+  static const char* const NAMES[] = {"DRAGBEGIN",  "DRAGMOTION", "DRAGEND",
+                                      "DRAGINSIDE", "DRAGCLICK",  "DRAGLEAVE"};
+  return code >= DRAGBEGIN && code <= DRAGLEAVE ? NAMES[code - DRAGBEGIN] : "?";
+}
+
+// One line a call, on standard output at once. Per-event functions run on every tick
+// and are not shown.
+int printcall(const VXcall* call) {
+  switch (call->role) {
+    case VXFORM_NAME: {
+      // Buttons and items share the form; the action just recorded tells them apart.
+      LastAction last;
+      VXgetlastaction(&last);
+      std::printf("%s %s(\"%s\")\n", last.kind == 2 ? "item" : "button", call->function,
+                  call->name);
+      break;
+    }
+    case VXFORM_DRAG:
+      std::printf("drag %s(%d, %d, %s", call->function, call->x, call->y, dragcode(call->arg));
+      if (call->name != nullptr) std::printf(", \"%s\"", call->name);
+      std::printf(")\n");
+      break;
+    case VXFORM_EVENT:
+      if (keyhandler == nullptr || call->function != keyhandler->name) return 0;
+      std::printf("key %s(%d, %d, %d)\n", call->function, call->x, call->y, call->arg);
+      break;
+    case VXFORM_PLAIN: {
+      bool redraw = vx::redrawfunction != nullptr && call->function == vx::redrawfunction->name;
+      std::printf("%s %s()\n", redraw ? "redraw" : "dismiss", call->function);
+      // The program's own repaint is the library's.
+      if (redraw) VXredrawall();
+      break;
+    }
+    case VXFORM_GENERIC: break;
+  }
+  std::fflush(stdout);
+  return 0;
+}
+
+int usage(const std::string& problem) {
+  std::fprintf(stderr,
+               "vxtool preview: %s\n"
+               "usage: vxtool preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...\n",
+               problem.c_str());
+  return 2;
+}
+
+}  // namespace
+
+int preview(int argc, char** argv) {
+  const char* path = nullptr;
+  int colors = 16;
+  // The toolkit options, as a program's command line hands them on.
+  std::vector<char*> options{argv[-1]};
+  for (int i = 0; i < argc; i++) {
+    std::string arg = argv[i];
+    if (arg == "--colors" && i + 1 < argc) {
+      std::string value = argv[++i];
+      if (value != "16" && value != "256") return usage("--colors takes 16 or 256");
+      colors = std::atoi(value.c_str());
+    } else if (arg.rfind("--vx-", 0) == 0) {
+      options.push_back(argv[i]);
+    } else if (path == nullptr && !arg.empty() && arg[0] != '-') {
+      path = argv[i];
+    } else {
+      return usage("unexpected argument '" + arg + "'");
+    }
+  }
+  if (path == nullptr) return usage("no description file given");
+
+  vx::setfatalpause(0);
+  installstubs(vx::readdescription(path), printcall);
+  VXinterfaceinit("vxtool preview", path, BSTORE, "w", colors, nullptr, nullptr,
+                  VXcommandline(static_cast<int>(options.size()), options.data()), 1);
+  // The keyboard handler: the first declared function that is not called per event.
+  for (int f = 0; f < vx::model.nfunctions; f++) {
+    if (vx::model.functions[f].perevent == 0) {
+      VXsetkeyboardhandler(vx::model.functions[f].name);
+      keyhandler = vx::model.functions[f].entry;
+      break;
+    }
+  }
+  VXmainloop();
+}
+
+}  // namespace vxtool
