@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <string>
@@ -47,6 +48,8 @@ bool open(const char* title, int scale) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // square pixels when scaled
   // The first click on the window counts, as it does on the reference platform.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // A held button keeps the pointer: its release is seen wherever it happens.
+  SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     close();
     return false;
@@ -89,14 +92,16 @@ void present() {
   SDL_RenderPresent(renderer);
 }
 
-// A window position back to the 640 x 480 drawing area.
+// A window position back to drawing-area pixels. While the button is held the pointer
+// is captured, so a release outside the window arrives with its position outside the
+// area, where no button is: the press ends without a click.
 Message pointermessage(MessageKind kind, int x, int y) {
   Message message;
   message.kind = kind;
-  message.x = std::clamp(static_cast<int>(std::floor(static_cast<double>(x) / windowscale)), 0,
-                         VXPWIDTH - 1);
-  message.y = std::clamp(static_cast<int>(std::floor(static_cast<double>(y) / windowscale)), 0,
-                         VXPHEIGHT - 1);
+  message.x = std::clamp(static_cast<int>(std::floor(static_cast<double>(x) / windowscale)),
+                         INT16_MIN, INT16_MAX);
+  message.y = std::clamp(static_cast<int>(std::floor(static_cast<double>(y) / windowscale)),
+                         INT16_MIN, INT16_MAX);
   return message;
 }
 

@@ -1,0 +1,70 @@
+// Buttons under the mouse: clicks, the border, moving out and back, overlapping
+// buttons, auto-repeat and a press whose button is disabled before the release.
+#include <string>
+#include <utility>
+
+#include "render/platform/headless.h"
+#include "support/event_fixture.h"
+#include "vx.h"
+
+using vxtest::INPUT;
+
+namespace {
+
+class ButtonClicks : public vxtest::EventTest {};
+
+TEST_F(ButtonClicks, AClickCallsBackOnceWithTheNameAndTheWindowOfThePress) {
+  bringup(INPUT);
+  VXselectwindow("dialog");
+  click(20, 20);
+  EXPECT_EQ(calls(), "press(ok)");
+  EXPECT_STREQ(VXgetcurrentwindowname(), "dialog");  // the window current at the press
+  LastAction last;
+  VXgetlastaction(&last);
+  EXPECT_EQ(last.kind, 1);
+  EXPECT_STREQ(last.name, "root");
+  EXPECT_STREQ(last.value.text, "ok");
+  EXPECT_EQ(std::string(last.time).size(), 8u);
+
+  // A release on the border pixel is outside: no click.
+  press(20, 20);
+  release(70, 20);
+  // Out (raised), back in (sunk again), released inside: one click.
+  press(20, 20);
+  move(200, 300);
+  move(20, 20);
+  release(20, 20);
+  EXPECT_EQ(calls(), "press(ok)");
+
+  // Overlapping: the later active button wins; an inactive one on top shadows nothing.
+  click(250, 20);  // under, over (inactive) and top
+  click(230, 20);  // under and over
+  EXPECT_EQ(calls(), "press(top); press(under)");
+  int beeps = vx::platform::headless::beeps();
+  click(600, 400);  // nothing there
+  EXPECT_EQ(vx::platform::headless::beeps(), beeps + 1);
+  EXPECT_EQ(calls(), "");
+}
+
+// Held still, a repeat button calls back a second after the first tick that follows the
+// press, then four times at half-second intervals, then faster; speed 2 halves it all.
+TEST_F(ButtonClicks, ARepeatButtonCallsBackFasterAndFaster) {
+  namespace headless = vx::platform::headless;
+  const std::pair<int, const char*> cases[] = {{1, "1020 1530 2040 2550 3060 "},
+                                               {2, "520 780 1040 1300 1560 "}};
+  for (auto [speed, expected] : cases) {
+    bringup(std::string(INPUT) + "speedup(" + std::to_string(speed) + ")\n");
+    press(110, 20);
+    unsigned long start = headless::time();
+    std::string times;
+    for (int t = 0; t < 3100 / speed + 10; t += 10) {
+      tick();
+      if (!calls().empty()) times += std::to_string(headless::time() - start) + " ";
+    }
+    EXPECT_EQ(times, expected) << speed;
+    release(110, 20);
+    EXPECT_EQ(calls(), "press(rep)");  // and the click itself
+  }
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// Choosing from popup menus: an item, a check mark, a disabled item, and the releases
+// that dismiss a popup; what the last action says of each.
+#include <string>
+
+#include "model/model.h"
+#include "render/platform/headless.h"
+#include "render/platform/platform.h"
+#include "render/state.h"
+#include "support/event_fixture.h"
+#include "vx.h"
+
+using vxtest::INPUT;
+
+namespace {
+
+class PopupChoice : public vxtest::EventTest {
+ protected:
+  static LastAction last() {
+    LastAction action;
+    VXgetlastaction(&action);
+    return action;
+  }
+};
+
+// "menu" opens at (400, 100): rows of 15 from y 103 hold one, off (disabled), two.
+TEST_F(PopupChoice, AnItemIsChosenAfterTheScreenIsRestored) {
+  bringup(INPUT);
+  std::uint8_t under = VXPgetpixel(405, 110);
+  click(330, 20);  // the button that opens "menu", after its callback
+  EXPECT_EQ(calls(), "menu(open)");
+  ASSERT_EQ(vx::openedpopup, 0);
+  EXPECT_NE(VXPgetpixel(405, 110), under);
+  click(420, 108);
+  EXPECT_EQ(calls(), "press(one)");  // the popup was closed before the call
+  EXPECT_EQ(VXPgetpixel(405, 110), under);
+  EXPECT_EQ(last().kind, 2);
+  EXPECT_STREQ(last().name, "menu");
+  EXPECT_EQ(last().value.index, 0);
+
+  // The disabled item beeps and the popup stays; then the releases that dismiss it: on
+  // the top border, outside, and inside below the last item.
+  for (int y : {101, 400, 150}) {
+    VXopenpopup("menu");
+    int beeps = vx::platform::headless::beeps();
+    click(420, 123);
+    EXPECT_EQ(vx::platform::headless::beeps(), beeps + 1);
+    EXPECT_EQ(vx::openedpopup, 0);
+    click(420, y);
+    EXPECT_EQ(vx::openedpopup, -1) << y;
+    EXPECT_EQ(calls(), "dismiss()") << y;
+    EXPECT_EQ(last().kind, 0);
+    EXPECT_EQ(last().value.index, -1);
+  }
+}
+
+TEST_F(PopupChoice, ACheckListTogglesAndStaysOpen) {
+  bringup(INPUT);
+  VXopenpopup("checks");
+  click(420, 300 + 3 + 15 + 5);  // b
+  EXPECT_EQ(calls(), "press(b) [open]");
+  EXPECT_EQ(vx::openedpopup, 1);
+  EXPECT_EQ(vx::model.Popups[1].item[1].checked, 0);
+  EXPECT_EQ(last().kind, 2);
+  EXPECT_EQ(last().value.index, 1);
+  // While a popup is open no other button responds.
+  click(20, 20);
+  EXPECT_EQ(calls(), "dismiss()");
+}
+
+}  // namespace
