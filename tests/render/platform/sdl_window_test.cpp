@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "events/dispatch.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "support/fixture.h"
@@ -103,7 +104,17 @@ std::uint32_t pattern(int x, int y) {
   return ((x * 7 + y * 3) & 0xFF) << 8 | 0x400000;
 }
 
-// The child: opens the window, draws, and reports every event but quiet ticks.
+int clicks = -1;  // where the child writes its clicks
+
+int clicked(const char* name) {
+  std::string text = std::string("click ") + name + "\n";
+  if (write(clicks, text.data(), text.size()) < 0) _exit(3);
+  return 0;
+}
+
+// The child: brings up a description with one button, draws its pattern over it, and
+// reports every event but quiet ticks; mouse events go on to the dispatcher, so a click
+// on the button reaches its callback.
 [[noreturn]] void runwindow(int scale, int out) {
   // A rare asynchronous error about a window already gone, seen once at close, must not
   // turn into Xlib's exit(1); it is still shown. SDL's own handler passes errors on here.
@@ -111,9 +122,15 @@ std::uint32_t pattern(int x, int y) {
     std::fprintf(stderr, "X error %d on request %d\n", error->error_code, error->request_code);
     return 0;
   });
+  clicks = out;
+  static const FunctionEntry table[] = {{"press", clicked}};
+  VXsetfunctiontable(table, 1);
+  vxtest::writefile("window.inf",
+                    "window(root 0 0 640 480 black white black 0 1 0)\n"
+                    "button(probe |P| 150 50 200 100 black dgray lgray press 1 1 0 C)\n");
   std::string line =
       vxtest::numbered("app --vx-backend=sdl --vx-record=rec.txt --vx-scale=", scale);
-  VXPopenwindow(TITLE, nullptr, nullptr, line.c_str(), 1);
+  VXinterfaceinit(TITLE, "window.inf", BSTORE, "w", 16, nullptr, nullptr, line.c_str(), 1);
   Event event{};
   VXPgetevent(&event);  // the first paint
   for (int y = 0; y < 480; ++y)
@@ -122,6 +139,8 @@ std::uint32_t pattern(int x, int y) {
   Event last = event;
   for (;;) {
     VXPgetevent(&event);  // presents the frame before it waits
+    // Keys stay here: Control-Q would end the child.
+    if (event.type != EXPOSE && event.type != KEYPRESS) vx::dispatchevent(event);
     if (event.type == MOTION && event.x == last.x && event.y == last.y) continue;
     last = event;
     if (event.type == KEYPRESS && event.key == 'p') VXPsetpointer(300, 200);
@@ -286,11 +305,11 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   key(XK_p);  // the child moves the pointer to (300, 200)
   XFlush(display);
   std::string seen;
-  EXPECT_TRUE(
-      awaitlines(fds[0], &seen,
-                 {"4 0 200 100", "1 0 200 100", "4 0 250 120", "2 0 250 120", "3 97 250 120",
-                  "3 28 250 120", "3 13 250 120", "3 8 250 120", "3 8 250 120", "3 27 250 120",
-                  "3 17 250 120", "3 20 250 120", "3 112 250 120", "4 112 300 200"}))
+  EXPECT_TRUE(awaitlines(
+      fds[0], &seen,
+      {"4 0 200 100", "1 0 200 100", "4 0 250 120", "click probe", "2 0 250 120", "3 97 250 120",
+       "3 28 250 120", "3 13 250 120", "3 8 250 120", "3 8 250 120", "3 27 250 120", "3 17 250 120",
+       "3 20 250 120", "3 112 250 120", "4 112 300 200"}))
       << seen;
   int px = 0, py = 0, wx = 0, wy = 0;
   unsigned mask = 0;
@@ -298,6 +317,16 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   ASSERT_TRUE(XQueryPointer(display, window, &ignored, &under, &px, &py, &wx, &wy, &mask));
   EXPECT_EQ(wx / scale, 300);
   EXPECT_EQ(wy / scale, 200);
+
+  // A press on the button, released outside the window: the release is seen there, and
+  // it is no click.
+  XTestFakeMotionEvent(display, -1, rootx + 200 * scale, rooty + 100 * scale, 0);
+  XTestFakeButtonEvent(display, 1, True, 0);
+  XTestFakeMotionEvent(display, -1, rootx - 30 * scale, rooty + 100 * scale, 0);
+  XTestFakeButtonEvent(display, 1, False, 0);
+  XFlush(display);
+  EXPECT_TRUE(awaitlines(fds[0], &seen, {"1 112 200 100", "2 112 -30 100"})) << seen;
+  EXPECT_EQ(seen.find("click probe"), seen.rfind("click probe")) << seen;
 
   // The close box: the window manager's delete request.
   XEvent request{};
