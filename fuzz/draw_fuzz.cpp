@@ -6,37 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/log.h"
-#include "model/colors.h"
-#include "model/load.h"
+#include "harness.h"
 #include "model/model.h"
-#include "model/settings.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
-#include "render/state.h"
-#include "render/stores.h"
 #include "vx.h"
 
 namespace {
-
-struct Fatal {};
-
-bool hook(int level, const char*) {
-  if (level != 0) throw Fatal{};
-  return true;
-}
-
-int named(const char*) { return 0; }
-int dragged(int, int, int, const char*) { return 0; }
-int evented(int, int, int) { return 0; }
-int plain() { return 0; }
-int generic(const VXcall*) { return 0; }
-
-// The loader's fuzz table, so that the two share their seeds.
-const FunctionEntry TABLE[] = {
-    {"press", named}, {"menu", named},   {"drag", dragged}, {"tick", evented},
-    {"done", plain},  {"redraw", plain}, {"any", generic},
-};
 
 // Pointer positions for the highlight: the popup's corners and rows, and far away.
 void sweep(const vx::Popup& popup) {
@@ -50,8 +26,6 @@ void sweep(const vx::Popup& popup) {
 }
 
 void drawall() {
-  VXPsetpalette(vx::palettetable, vx::colorcount);
-  vx::initstores(BSTORE);
   VXredrawall();
   for (int w = 0; w < vx::model.nwindows; ++w) {
     const char* name = vx::model.Win[w].name;
@@ -70,21 +44,17 @@ void drawall() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  vx::setreporthook(hook);
-  VXsetfunctiontable(TABLE, static_cast<int>(std::size(TABLE)));
+  vxfuzz::start();
   VXPopenwindow("fuzz", nullptr, nullptr, "--vx-backend=headless", 0);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  vx::resetrenderstate();
-  vx::resetsettings();
-  vx::highlightcolor = 0;
-  vx::setcolorcount(size > 0 && (data[0] & 1) != 0 ? 256 : 16);
   try {
-    vx::loaddescriptiontext(reinterpret_cast<const char*>(data), size);
+    vxfuzz::bringup(reinterpret_cast<const char*>(data), size,
+                    size > 0 && (data[0] & 1) != 0 ? 256 : 16);
     drawall();
-  } catch (const Fatal&) {
+  } catch (const vxfuzz::Fatal&) {
   }
   vx::releasemodel();
   return 0;

@@ -4,48 +4,21 @@
 // every event handed to the dispatcher, as the event loop would.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
-#include "core/log.h"
-#include "events/dispatch.h"
-#include "model/colors.h"
-#include "model/load.h"
+#include "harness.h"
 #include "model/model.h"
-#include "model/settings.h"
 #include "render/platform/platform.h"
-#include "render/state.h"
-#include "render/stores.h"
 #include "vx.h"
 
 namespace {
-
-struct Fatal {};
-
-bool hook(int level, const char*) {
-  if (level != 0) throw Fatal{};
-  return true;
-}
-
-int named(const char*) { return 0; }
-int dragged(int, int, int, const char*) { return 0; }
-int evented(int, int, int) { return 0; }
-int plain() { return 0; }
-int generic(const VXcall*) { return 0; }
-
-// The loader's fuzz table, so that the targets share their seeds.
-const FunctionEntry TABLE[] = {
-    {"press", named}, {"menu", named},   {"drag", dragged}, {"tick", evented},
-    {"done", plain},  {"redraw", plain}, {"any", generic},
-};
 
 constexpr std::string_view MARK = "%%%%";
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  vx::setreporthook(hook);
-  VXsetfunctiontable(TABLE, static_cast<int>(std::size(TABLE)));
+  vxfuzz::start();
   VXPopenwindow("fuzz", nullptr, nullptr, "--vx-backend=headless", 0);
   return 0;
 }
@@ -56,15 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view description = input.substr(0, mark);
   std::string_view events =
       mark == std::string_view::npos ? std::string_view{} : input.substr(mark + MARK.size());
-  vx::resetrenderstate();
-  vx::resetsettings();
-  vx::resetevents();
-  vx::highlightcolor = 0;
-  vx::setcolorcount(16);
   try {
-    vx::loaddescriptiontext(description.data(), description.size());
-    VXPsetpalette(vx::palettetable, vx::colorcount);
-    vx::initstores(BSTORE);
+    vxfuzz::bringup(description.data(), description.size(), 16);
     if (vx::model.nfunctions > 0) VXsetkeyboardhandler(vx::model.functions[0].name);
     for (std::size_t at = 0; at + 5 <= events.size(); at += 5) {
       const auto* e = reinterpret_cast<const std::uint8_t*>(events.data() + at);
@@ -75,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       event.key = e[4];
       vx::dispatchevent(event);
     }
-  } catch (const Fatal&) {
+  } catch (const vxfuzz::Fatal&) {
   }
   vx::releasemodel();
   return 0;

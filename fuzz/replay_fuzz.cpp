@@ -4,22 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/log.h"
+#include "harness.h"
 #include "render/platform/replay.h"
 
-namespace {
-
-struct Fatal {};
-
-bool hook(int level, const char*) {
-  if (level != 0) throw Fatal{};
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  vx::setreporthook(hook);
+  vx::setreporthook(vxfuzz::hook);
   return 0;
 }
 
@@ -33,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       for (long i = 0; scriptstep(line, i, "fuzz.txt", &step); ++i)
         if (step.kind == Step::Kind::message) (void)keyname(step.message.key);
     }
-  } catch (const Fatal&) {
+  } catch (const vxfuzz::Fatal&) {
   }
   std::fclose(in);
   return 0;
