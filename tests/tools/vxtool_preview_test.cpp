@@ -51,8 +51,13 @@ TEST_F(VxtoolPreview, PrintsEveryCallOfAScriptedSession) {
 }
 
 // A hundred thousand random presses, releases, moves and keys (Control-Q aside) over
-// overlapping buttons, drag areas, popups and check lists: the session ends normally.
+// overlapping buttons, drag areas, popups, check lists and a window at the level a modal
+// window takes, which comes into play while a popup is open: the session ends normally.
 TEST_F(VxtoolPreview, ARandomSessionEndsNormally) {
+  vxtest::writefile("monkey.inf", vxtest::readfile(SAMPLE) +
+                                      "window(modal 200 150 240 120 black white black 1 2 0)\n"
+                                      "button(m |M| 10 10 60 20 ink dgray lgray choose 1 1 1 C)\n"
+                                      "dragarea(md 80 10 100 60 white drag 1)\n");
   std::mt19937 random(20261207);
   auto coordinate = [&](int size) {
     return std::to_string(static_cast<int>(random() % (size + 40)) - 20);
@@ -75,7 +80,7 @@ TEST_F(VxtoolPreview, ARandomSessionEndsNormally) {
     }
   }
   vxtest::writefile("monkey.txt", script);
-  EXPECT_EQ(preview(SAMPLE + " --vx-replay=monkey.txt"), 0) << vxtest::readfile("err.txt");
+  EXPECT_EQ(preview("monkey.inf --vx-replay=monkey.txt"), 0) << vxtest::readfile("err.txt");
 }
 
 }  // namespace
