@@ -8,6 +8,7 @@
 #ifndef VX_H
 #define VX_H
 
+#include <stdarg.h>
 #include <stdint.h>
 #include <stdio.h>
 
@@ -263,6 +264,52 @@ void VXframedragarea(const char* window, const char* dragarea, unsigned char c1,
 void VXsetwindoworigin(const char* window, const int* left, const int* top, const int* width,
                        const int* height);
 void VXsetmenuorigin(const char* popup, const int* left, const int* top);
+
+/* Text in the current window: x is one pixel left of the text's first column, y its
+ * baseline, in the current colour and font; nothing is erased first. VXwwritemsg writes
+ * a message of the description. VXwwriteclippedmsg cuts the text to a box (clip_y is
+ * measured like a baseline; one pixel is kept free at each side) and draws nothing,
+ * after a warning for each, when the box is bad. The numbers: VXwwritecommanum whole,
+ * with commas between groups of three digits; VXwwritefloat with a field width and a
+ * precision; VXwwritelong with a field width (negative: aligned left). Formatted
+ * results are cut to 83 characters. */
+void VXwwritetext(int x, int y, const char* text);
+void VXwwritemsg(int x, int y, const char* message);
+void VXwwriteclippedmsg(int clip_x, int clip_y, int clip_wd, int clip_ht, int x, int y,
+                        const char* text);
+void VXwwritecommanum(int x, int y, double value);
+void VXwwritefloat(int width, int precision, int x, int y, double value);
+void VXwwritelong(int width, int x, int y, int32_t value);
+
+/* The message window "message": message number n (n > 0) shows the messages "hm" 10n,
+ * 10n + 1 and 10n + 2 as three lines; -1 shows the current one again, -2 the previous
+ * one; 0 shows nothing. The same number twice draws once. */
+void VXmessage(int n);
+
+/* Shows message n, then the window "alert" modally (with a beep, saving what it covers
+ * when store is 1) unless it is up already, and writes the texts of the named messages
+ * in it, one a line; the list of names ends with "". VXvalert takes the names as a
+ * va_list, for wrappers. Hiding "alert" takes it down. */
+void VXalert(int n, int store, ...);
+void VXvalert(int n, int store, va_list names);
+
+/* The help viewer in the window "help", whose buttons "helpnext" and "helpprev" it
+ * enables, disables or hides: mode 0 shows it (modally, saving what it covers when store
+ * is 1) at the file's first page, 1 the next page, 2 the previous one, 3 the same one
+ * again; pages hold 25 lines or end at a form feed. Shows message n first. Returns 1, or
+ * 0 when the file cannot be opened ("Unable to open this help file" is shown). */
+int VXhelp(const char* file, int mode, int store, int n);
+
+/* Writes the first line of the file that begins with "Version" at the field "VERSION"
+ * of the window "root"; the line is read once. Returns 0 when there is none to show. */
+int VXversion(const char* file);
+
+/* The state of the interface (levels and states of windows, buttons, popups and items,
+ * and check marks) written to and read from a stream the caller opened ("wb", "rb"):
+ * 4-byte little-endian integers in table order. A failed value, or a loaded one its
+ * field cannot hold, is a warning; the rest go on. */
+void VXsavestate(FILE* stream);
+void VXloadstate(FILE* stream);
 
 /* What the user did last: a button or drag area used, a popup item chosen, or a popup
  * dismissed. VXclearlastaction sets kind 0 and value -1, keeping the time. */

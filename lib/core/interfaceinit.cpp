@@ -4,6 +4,7 @@
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/settings.h"
+#include "ops/messages.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "render/stores.h"
@@ -16,6 +17,9 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
   vx::resetrenderstate();
   vx::resetsettings();
   vx::resetevents();
+  vx::resetmessages();
+  vx::resethelp();
+  vx::resetversion();
   vx::highlightcolor = 0;
   VXopenerrorlog(logmode);
   vx::setcolorcount(colors);

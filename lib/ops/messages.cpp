@@ -1,11 +1,111 @@
-// The message window's calls.
+// The message window, which shows one numbered message of three lines at a time, and the
+// alert window, shown modally with any number of named messages.
 #include "ops/messages.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "model/model.h"
+#include "render/platform/platform.h"
+#include "render/windows.h"
+#include "vx.h"
 
 namespace vx {
 
-// The message and alert windows fill these in.
-void remembermessage() {}
-void showremembered() {}
-void clearalertshown() {}
+namespace {
+
+int currentmessage = -1;
+int previousmessage = -1;
+int rememberedmessage = -1;
+bool alertshown = false;
+
+// The three lines of a message number: "hm" and 10 n, 10 n + 1, 10 n + 2.
+constexpr int MESSAGELINES[] = {12, 22, 32};
+
+Color foreground() {
+  return model.nwindows > 0 ? model.Win[currentwindowindex()].fgcolor : Color{0};
+}
+
+void showmessage(int number) {
+  VXredrawwindow("message");
+  VXPsetfont(FONT_BOLD);
+  VXPsetcolor(foreground());
+  for (int line = 0; line < 3; line++) {
+    char name[32];
+    std::snprintf(name, sizeof name, "hm%lld", 10LL * number + line);
+    VXwwritemsg(25, MESSAGELINES[line], name);
+  }
+}
+
+}  // namespace
+
+void remembermessage() { rememberedmessage = currentmessage; }
+
+void showremembered() { VXmessage(rememberedmessage); }
+
+void clearalertshown() { alertshown = false; }
+
+void resetmessages() {
+  currentmessage = -1;
+  previousmessage = -1;
+  rememberedmessage = -1;
+  alertshown = false;
+}
 
 }  // namespace vx
+
+using namespace vx;
+
+void VXmessage(int n) {
+  if (n == currentmessage) return;
+  int window = currentwindowindex();
+  int font = VXPgetfont();
+  Color color = VXPgetcolor();
+  int number;
+  if (n == -2) {
+    number = previousmessage;
+    currentmessage = number;
+  } else if (n == -1) {
+    number = currentmessage;
+  } else {
+    previousmessage = currentmessage;
+    currentmessage = n;
+    number = n;
+  }
+  if (number > 0) showmessage(number);
+  setcurrentwindow(window);
+  VXPsetfont(font);
+  VXPsetcolor(color);
+}
+
+void VXvalert(int n, int store, va_list names) {
+  int font = VXPgetfont();
+  Color color = VXPgetcolor();
+  VXmessage(n);
+  if (alertshown) {
+    VXredrawwindow("alert");
+  } else {
+    VXPbeep();
+    VXshowwindow("alert", store, 1);
+    alertshown = true;
+  }
+  VXPsetfont(FONT_BOLD);
+  VXPsetcolor(foreground());
+  // The list ends with an empty name (or a null one).
+  int y = 15;
+  for (const char* name = va_arg(names, const char*); name != nullptr && *name != '\0';
+       name = va_arg(names, const char*)) {
+    VXwwritetext(6, y, VXgetmsgtext(name));
+    y += 15;
+  }
+  VXPsetfont(font);
+  VXPsetcolor(color);
+}
+
+void VXalert(int n, int store, ...) {
+  va_list names;
+  va_start(names, store);
+  VXvalert(n, store, names);
+  va_end(names);
+}

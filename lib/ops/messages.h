@@ -1,4 +1,5 @@
-// The message window as the rest of the library calls it.
+// The library's own windows (message, alert, help, version) as the rest of the library
+// calls them.
 #pragma once
 
 namespace vx {
@@ -9,5 +10,11 @@ void showremembered();
 
 // The alert window is no longer up.
 void clearalertshown();
+
+// As an interface just brought up has them: no message shown or remembered, no alert,
+// the help at its first page, no version line read.
+void resetmessages();
+void resethelp();
+void resetversion();
 
 }  // namespace vx

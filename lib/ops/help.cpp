@@ -1,0 +1,122 @@
+// The help viewer: a text file shown page by page in the window "help", whose buttons
+// "helpnext" and "helpprev" turn the pages. The file is read from its start for every
+// page; only the page counter lasts between calls.
+#include <cstdio>
+#include <cstring>
+
+#include "model/model.h"
+#include "ops/messages.h"
+#include "render/platform/platform.h"
+#include "render/windows.h"
+#include "vx.h"
+
+namespace {
+
+constexpr int PAGELINES = 25;
+constexpr int FORMFEED = 12;
+// A line is read 80 characters at a time; a longer one goes on as the next line.
+constexpr int LINECHARS = 80;
+
+int page = 0;  // the page the next call in mode 1 shows, from 0
+
+// Reads one line (or 80 characters of one); false at the end of the file. Whatever the
+// bytes, the line is a string, and what is not printable is drawn as a blank.
+bool readline(std::FILE* file, char (&line)[LINECHARS + 1], bool* pageends) {
+  if (std::fgets(line, sizeof line, file) == nullptr) return false;
+  *pageends = std::strchr(line, FORMFEED) != nullptr;
+  return true;
+}
+
+void setbuttons(bool next, bool previous) {
+  if (next) {
+    VXenablebutton("help", "helpnext", 1);
+  } else {
+    VXdisablebutton("help", "helpnext", 1);
+  }
+  if (previous) {
+    VXenablebutton("help", "helpprev", 1);
+  } else {
+    VXdisablebutton("help", "helpprev", 1);
+  }
+}
+
+void helpcolors() {
+  VXPsetfont(vx::FONT_NORMAL);
+  VXPsetcolor(vx::model.nwindows > 0 ? vx::model.Win[vx::currentwindowindex()].fgcolor : 0);
+}
+
+}  // namespace
+
+void vx::resethelp() { page = 0; }
+
+int VXhelp(const char* file, int mode, int store, int message) {
+  int font = VXPgetfont();
+  std::uint8_t color = VXPgetcolor();
+  VXmessage(message);
+  switch (mode) {
+    case 0:
+      VXshowwindow("help", store, 1);
+      page = 0;
+      break;
+    case 1: VXredrawwindow("help"); break;
+    case 2:
+      page = page >= 2 ? page - 2 : 0;
+      VXredrawwindow("help");
+      break;
+    case 3:
+      page = page >= 1 ? page - 1 : 0;
+      VXredrawwindow("help");
+      break;
+    default: break;
+  }
+  std::FILE* in = VXopenfile(file, "r");
+  int shown = 0;
+  if (in != nullptr) {
+    char line[LINECHARS + 1];
+    bool pageends = false;
+    // The pages before this one; past the end of the file there is nothing to skip.
+    bool ended = false;
+    for (int skipped = 0; skipped < page && !ended; skipped++) {
+      for (int row = 0; row < PAGELINES; row++) {
+        if (!readline(in, line, &pageends)) {
+          ended = true;
+          break;
+        }
+        if (pageends) break;
+      }
+    }
+    helpcolors();
+    int row = 0;
+    pageends = false;
+    for (; row < PAGELINES && !pageends && readline(in, line, &pageends); row++)
+      VXwwritetext(15, 13 * row + 13, line);
+    // A page that ended after its last line looks one character ahead; one ended by a
+    // form feed or by the file does not.
+    bool more = false;
+    if (row == PAGELINES && !pageends) {
+      int c = std::getc(in);
+      more = c != EOF;
+      if (more) std::ungetc(c, in);
+    } else {
+      more = pageends;
+    }
+    if (!more && page == 0) {
+      VXhidebutton("help", "helpnext", 1);
+      VXhidebutton("help", "helpprev", 1);
+    } else if (more) {
+      setbuttons(true, page != 0);
+    } else {
+      setbuttons(false, true);
+    }
+    page++;
+    std::fclose(in);
+    shown = 1;
+  } else {
+    setbuttons(false, false);
+    helpcolors();
+    VXwwritetext(15, 13, "Unable to open this help file");
+  }
+  VXPsetfont(font);
+  VXPsetcolor(color);
+  return shown;
+}

@@ -1,0 +1,59 @@
+// The version line: the first line of a version file that begins with "Version", read
+// once and written at the field "VERSION" of the window "root" on every call.
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "model/getname.h"
+#include "model/model.h"
+#include "ops/messages.h"
+#include "render/platform/platform.h"
+#include "render/windows.h"
+#include "vx.h"
+
+namespace {
+
+// At most 79 characters, read once; empty until a line has been found.
+char versionline[80] = "";
+
+void readversion(const char* file) {
+  std::FILE* in = VXopenfile(file, "r");
+  if (in == nullptr) {
+    VXerror(0, "Can't open version file |%s|\n", file != nullptr ? file : "");
+    return;
+  }
+  char line[sizeof versionline];
+  while (std::fgets(line, sizeof line, in) != nullptr) {
+    if (std::strncmp(line, "Version", 7) == 0) {
+      std::memcpy(versionline, line, sizeof line);
+      break;
+    }
+  }
+  std::fclose(in);
+}
+
+}  // namespace
+
+void vx::resetversion() { versionline[0] = '\0'; }
+
+int VXversion(const char* file) {
+  if (versionline[0] == '\0') readversion(file);
+  if (versionline[0] == '\0') return 0;
+  int window = vx::currentwindowindex();
+  int font = VXPgetfont();
+  std::uint8_t color = VXPgetcolor();
+  int left = 0, top = 0;
+  unsigned char fieldcolor = 0;
+  VXgetfieldinfo("VERSION", &left, &top, nullptr, nullptr, &fieldcolor);
+  VXselectwindow("root");
+  VXPsetfont(vx::FONT_NORMAL);
+  VXPsetcolor(fieldcolor);
+  // The text's top at the field's top.
+  VXwwritetext(left, static_cast<int>(std::min<long long>(top + 0LL + VXPascent(), INT_MAX)),
+               versionline);
+  vx::setcurrentwindow(window);
+  VXPsetfont(font);
+  VXPsetcolor(color);
+  return 1;
+}
