@@ -23,7 +23,7 @@ class Help : public vxtest::InterfaceTest {
   static vxtest::Pixels page(int first, int last) {
     std::vector<vxtest::Line> lines;
     for (int n = first; n <= last; n++)
-      lines.push_back({50 + 16, 50 + 13 * (n - first) + 13, "line " + std::to_string(n) + " "});
+      lines.push_back({50 + 16, 50 + 13 * (n - first) + 13, vxtest::numbered("line ", n) + " "});
     return vxtest::textpixels(HELPINK, vx::FONT_NORMAL, lines);
   }
   // "next prev": each 1 active, 0 inactive, -1 hidden.
@@ -33,7 +33,7 @@ class Help : public vxtest::InterfaceTest {
   }
   static void numbered(const char* path, int count) {
     std::string text;
-    for (int n = 1; n <= count; n++) text += "line " + std::to_string(n) + "\n";
+    for (int n = 1; n <= count; n++) text += vxtest::numbered("line ", n) + "\n";
     vxtest::writefile(path, text);
   }
 };

@@ -60,8 +60,11 @@ TEST_F(WindowText, NumbersAreGroupedPaddedAndCut) {
   // Results longer than 83 characters are cut at the end, and nothing beyond is touched.
   char whole[400];
   std::snprintf(whole, sizeof whole, "%.0f", 1e300);
-  std::string grouped = whole;
-  for (int at = static_cast<int>(grouped.size()) - 3; at > 0; at -= 3) grouped.insert(at, ",");
+  std::string grouped;
+  for (std::size_t p = 0, n = std::strlen(whole); p < n; p++) {
+    grouped += whole[p];
+    if (p + 1 < n && (n - p - 1) % 3 == 0) grouped += ',';
+  }
   VXwwritecommanum(10, 20, 1e300);
   expectwritten(grouped.substr(0, 83));
   VXwwritefloat(500, 2, 10, 20, 1.5);  // 83 blanks: nothing to see
