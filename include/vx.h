@@ -69,7 +69,7 @@ typedef struct LastAction {
   } value;
 } LastAction;
 
-/* An RL4 picture in memory; the buffer belongs to the caller. */
+/* An RL4 picture in memory (VXloadpicture); the buffer belongs to the caller. */
 typedef struct Picture {
   uint32_t tag;
   int32_t runsize; /* bytes per run: 1, 2 or 3 */
@@ -310,6 +310,35 @@ int VXversion(const char* file);
  * field cannot hold, is a warning; the rest go on. */
 void VXsavestate(FILE* stream);
 void VXloadstate(FILE* stream);
+
+/* RL4 pictures. VXgetpicturesize reads a file's rows and columns. VXloadpicture reads a
+ * whole file into the caller's buffer, which must hold VXfilesize(file) - 8 bytes, and
+ * fills the Picture; 1 when loaded, 0 when the file is not a picture it can use. The
+ * pixel readers give the values of count pixels of a row from a column on: from a loaded
+ * picture, -1 in every slot past the row or outside the picture; from a file, slots past
+ * the row are left alone. Files are opened by the caller ("rb") and rewound by each
+ * operation. */
+void VXgetpicturesize(FILE* file, uint16_t* rows, uint16_t* cols);
+int VXloadpicture(FILE* file, Picture* picture, unsigned char* buffer);
+void VXgetpicturepixel(const Picture* picture, int32_t column, int32_t row, int16_t* values,
+                       int32_t count);
+void VXgetfilepixel(FILE* file, uint32_t column, int32_t row, int16_t* values, uint32_t count);
+
+/* Turns a pixel value into a palette index (the low 8 bits of the result count):
+ * VXpicturemap is told the screen column in the drawn area, the picture row from the
+ * start row and the repetition within the magnification; VXfilepicturemap only the
+ * value. Without one, the index is the value's low 8 bits. */
+typedef int (*VXpicturemap)(uint16_t value, int column, int row, int repeat);
+typedef int (*VXfilepicturemap)(uint16_t value);
+
+/* Draws a picture at (x, y) of the current window, width screen pixels by height screen
+ * rows from picture column c0 and row r0: a loaded one magnified by a whole factor, or
+ * one straight from its file (at most 640 columns). What no picture pixel reaches is
+ * drawn in index 255. */
+void VXdrawpicture(const Picture* picture, int x, int y, int width, int height, int c0, int r0,
+                   int factor, VXpicturemap map);
+void VXdrawfilepicture(FILE* file, int x, int y, int width, int height, int c0, int r0,
+                       VXfilepicturemap map);
 
 /* What the user did last: a button or drag area used, a popup item chosen, or a popup
  * dismissed. VXclearlastaction sets kind 0 and value -1, keeping the time. */
