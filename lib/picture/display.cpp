@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 #include "core/log.h"
@@ -29,20 +30,33 @@ void VXdrawpicture(const Picture* picture, int x, int y, int width, int height, 
   unsigned char buffer[ROW];
   std::fill(std::begin(buffer), std::end(buffer), std::uint8_t{255});
   long long rows = std::min<long long>(height, static_cast<long long>(picture->rows - r0) * factor);
-  // Each picture row is drawn `factor` times, decoded again each time.
+  // Each picture row is drawn `factor` times, decoded again each time; the rows follow
+  // each other, so each starts where the one before ends.
+  const unsigned char* start = memoryrowstart(*picture, r0);
   for (long long i = 0; i < rows; i++) {
     int row = r0 + static_cast<int>(i / factor);
-    MemoryRow runs = memoryrow(*picture, row);
+    if (i > 0 && i % factor == 0) start += picture->rowlengths[row];
+    MemoryRow runs(picture->tag, start, start + picture->rowlengths[row + 1]);
     Run run{};
     int k = 0;
     long at = 0;
     while (k < width && at < picture->cols && runs.next(&run)) {
       long end = std::min<long>(at + run.count, picture->cols);
-      for (long c = std::max<long>(at, c0); c < end && k < width; c++) {
-        for (int m = 0; m < factor && k < width; m++, k++) {
-          int index =
-              map != nullptr ? map(run.value, k, static_cast<int>(i / factor), m) : run.value;
-          buffer[k] = static_cast<unsigned char>(index);
+      long from = std::max<long>(at, c0);
+      if (map == nullptr) {
+        // Without a map a run is one index: filled at once, factor times as wide.
+        long n = std::min<long>((end - from) * factor, width - k);
+        if (n > 16) {
+          std::memset(buffer + k, run.value & 0xFF, static_cast<std::size_t>(n));
+        } else {
+          for (long j = 0; j < n; j++) buffer[k + j] = static_cast<unsigned char>(run.value);
+        }
+        if (n > 0) k += static_cast<int>(n);
+      } else {
+        for (long c = from; c < end && k < width; c++) {
+          for (int m = 0; m < factor && k < width; m++, k++)
+            buffer[k] =
+                static_cast<unsigned char>(map(run.value, k, static_cast<int>(i / factor), m));
         }
       }
       at = end;

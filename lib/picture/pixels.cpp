@@ -9,9 +9,14 @@ using namespace vx::picture;
 
 namespace vx::picture {
 
-MemoryRow memoryrow(const Picture& picture, int row) {
+const unsigned char* memoryrowstart(const Picture& picture, int row) {
   const unsigned char* start = picture.runs;
   for (int r = 1; r <= row; r++) start += picture.rowlengths[r];
+  return start;
+}
+
+MemoryRow memoryrow(const Picture& picture, int row) {
+  const unsigned char* start = memoryrowstart(picture, row);
   return {picture.tag, start, start + picture.rowlengths[row + 1]};
 }
 

@@ -5,16 +5,6 @@
 
 namespace vx::picture {
 
-int runsize(std::uint32_t tag) {
-  switch (tag) {
-    case TAG4: return 1;
-    case TAG8:
-    case TAG12: return 2;
-    case TAG16: return 3;
-    default: return 0;
-  }
-}
-
 // Bytes, assembled low byte first: a file reads the same on every host.
 bool readtag(std::FILE* file, std::uint32_t* tag) {
   unsigned char b[4];
@@ -40,41 +30,13 @@ Header readheader(std::FILE* file) {
   return header;
 }
 
-namespace {
-
-// A count field of 0 stands for the largest count the field cannot otherwise hold.
-Run decode(std::uint32_t tag, const unsigned char* b) {
-  switch (tag) {
-    case TAG4: {
-      int count = b[0] >> 4;
-      return {count == 0 ? 16 : count, static_cast<std::uint16_t>(b[0] & 0x0F)};
-    }
-    case TAG8: return {b[0] == 0 ? 256 : b[0], b[1]};
-    case TAG12: {
-      unsigned word = b[0] | b[1] << 8;
-      int count = static_cast<int>(word >> 12);
-      return {count == 0 ? 16 : count, static_cast<std::uint16_t>(word & 0x0FFF)};
-    }
-    default: return {b[0] == 0 ? 256 : b[0], static_cast<std::uint16_t>(b[1] | b[2] << 8)};
-  }
-}
-
-}  // namespace
-
-bool MemoryRow::next(Run* run) {
-  if (size_ == 0 || end_ - p_ < size_) return false;
-  *run = decode(tag_, p_);
-  p_ += size_;
-  return true;
-}
-
 bool readrun(std::FILE* file, std::uint32_t tag, Run* run) {
   int size = runsize(tag);
   if (size == 0) fatal("Unknown tag type (%lx)\n", static_cast<unsigned long>(tag));
   unsigned char b[3];
   if (std::fread(b, 1, static_cast<std::size_t>(size), file) != static_cast<std::size_t>(size))
     return false;
-  *run = decode(tag, b);
+  *run = decoderun(tag, b);
   return true;
 }
 

@@ -37,7 +37,7 @@ void paintbox(const Box& box, std::uint32_t color, bool usexor) {
     if (usexor) {
       for (std::int64_t x = part.left; x < part.right; ++x) row[x] ^= color;
     } else {
-      std::fill(row + part.left, row + part.right, color);
+      fillpixels(row + part.left, static_cast<std::size_t>(part.right - part.left), color);
     }
   }
   framechanged = true;

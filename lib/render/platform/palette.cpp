@@ -6,10 +6,11 @@
 
 namespace vx::platform {
 
+std::uint32_t devicecolors[256];
+
 namespace {
 
-// Device colours of the 256 indexes; until a palette is set every index is black.
-std::uint32_t colors[256];
+std::uint32_t (&colors)[256] = devicecolors;
 int entries = 0;  // how many take part in read-back; 0 until a palette is set
 
 }  // namespace
@@ -18,8 +19,6 @@ void resetpalette() {
   std::fill(std::begin(colors), std::end(colors), 0u);
   entries = 0;
 }
-
-std::uint32_t devicecolor(std::uint8_t index) { return colors[index]; }
 
 std::uint8_t nearestindex(std::uint32_t pixel) {
   int red = static_cast<int>((pixel >> 16) & 0xFF);
@@ -44,7 +43,7 @@ std::uint8_t nearestindex(std::uint32_t pixel) {
 }  // namespace vx::platform
 
 void VXPsetpalette(const std::uint8_t (*table)[3], int count) {
-  using vx::platform::colors;
+  using vx::platform::devicecolors;
   count = std::clamp(count, 1, 256);
   vx::platform::resetpalette();
   for (int i = 0; i < count; ++i) {
@@ -53,7 +52,7 @@ void VXPsetpalette(const std::uint8_t (*table)[3], int count) {
     std::uint32_t red = (table[i][0] & 0x3Fu) * 4;
     std::uint32_t green = (table[i][1] & 0x3Fu) * 4;
     std::uint32_t blue = (table[i][2] & 0x3Fu) * 4;
-    colors[i] = red << 16 | green << 8 | blue;
+    devicecolors[i] = red << 16 | green << 8 | blue;
   }
   vx::platform::entries = count;
 }

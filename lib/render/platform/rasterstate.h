@@ -3,7 +3,9 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "render/platform/platform.h"
@@ -44,12 +46,23 @@ extern DrawState drawstate;
 void resetdrawstate();
 
 // Device colour (0x00RRGGBB) of a palette index, and the palette index of a pixel.
-std::uint32_t devicecolor(std::uint8_t index);
+// Device colours of the 256 indexes; until a palette is set every index is black.
+extern std::uint32_t devicecolors[256];
+inline std::uint32_t devicecolor(std::uint8_t index) { return devicecolors[index]; }
 std::uint8_t nearestindex(std::uint32_t pixel);
 void resetpalette();
 
 // The clip rectangle met with the framebuffer: where drawing may land.
 Box drawablebox();
+
+// Fills n pixels with one colour, four at a time: what every fill and run comes down to.
+inline void fillpixels(std::uint32_t* to, std::size_t n, std::uint32_t color) {
+  typedef std::uint32_t Four __attribute__((vector_size(16)));
+  const Four four = {color, color, color, color};
+  std::size_t i = 0;
+  for (; i + 4 <= n; i += 4) std::memcpy(to + i, &four, sizeof four);
+  for (; i < n; i++) to[i] = color;
+}
 
 // Paints a box in one colour, within the drawable box; exclusive-or when asked.
 void paintbox(const Box& box, std::uint32_t color, bool usexor);

@@ -1,5 +1,6 @@
 // Whole rows of pixels, read and written as palette indexes.
 #include <algorithm>
+#include <cstring>
 
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
@@ -32,9 +33,28 @@ void VXPputrow(VXPcoord x, VXPcoord y, const std::uint8_t* indexes, int count) {
   if (indexes == nullptr || count <= 0) return;
   Box part = intersect(boxof(x, y, count, 1), drawablebox());
   if (isempty(part)) return;
-  std::uint32_t* row = framebuffer + part.top * VXPWIDTH;
-  for (std::int64_t column = part.left; column < part.right; ++column) {
-    row[column] = devicecolor(indexes[column - x]);
+  std::uint32_t* to = framebuffer + part.top * VXPWIDTH + part.left;
+  const std::uint8_t* from = indexes + (part.left - x);
+  auto n = static_cast<std::size_t>(part.right - part.left);
+  // Pictures come in long runs of one index: each run is found eight indexes at a time
+  // and filled at once.
+  for (std::size_t i = 0; i < n;) {
+    std::uint8_t index = from[i];
+    if (i + 1 == n || from[i + 1] != index) {
+      to[i++] = devicecolor(index);
+      continue;
+    }
+    std::size_t end = i + 2;
+    std::uint64_t same = 0x0101010101010101ULL * index;
+    while (end + 8 <= n) {
+      std::uint64_t eight;
+      std::memcpy(&eight, from + end, 8);
+      if (eight != same) break;
+      end += 8;
+    }
+    while (end < n && from[end] == index) end++;
+    fillpixels(to + i, end - i, devicecolor(index));
+    i = end;
   }
   framechanged = true;
 }
