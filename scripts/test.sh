@@ -33,17 +33,18 @@ CC=clang CXX=clang++ cmake -S . -B build/clang-release -G Ninja -DCMAKE_BUILD_TY
 cmake --build build/clang-release -j "$jobs"
 
 # A short fuzzing run of each fuzz target (the loader, drawing what it loads, replay
-# scripts, events over a loaded description, state files, help files) under the same
-# sanitizers; new inputs go to a scratch directory, the
+# scripts, events over a loaded description, state files, help files, RL4 pictures)
+# under the same sanitizers; new inputs go to a scratch directory, the
 # committed seeds stay as they are.
 seconds=${VX_FUZZ_SECONDS:-20}
 echo "== fuzzing each target for $seconds s"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DVX_SANITIZE=ON -DVX_FUZZ=ON -DVX_TESTS=OFF -DVX_BENCH=OFF >/dev/null
-cmake --build build/fuzz -j "$jobs" --target load_fuzz draw_fuzz replay_fuzz events_fuzz state_fuzz help_fuzz
+cmake --build build/fuzz -j "$jobs" --target load_fuzz draw_fuzz replay_fuzz events_fuzz state_fuzz help_fuzz \
+  rl4_fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for target in load draw replay events state help; do
+for target in load draw replay events state help rl4; do
   mkdir -p "$scratch/$target"
   # Inputs that end in a fatal report leave their half-built statement behind; that is
   # by design (the process would end), so leaks are not what these runs look for.
