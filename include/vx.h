@@ -265,6 +265,17 @@ void VXsetwindoworigin(const char* window, const int* left, const int* top, cons
                        const int* height);
 void VXsetmenuorigin(const char* popup, const int* left, const int* top);
 
+/* The drawing state: the colour every drawing and writing operation uses (a palette
+ * index), the font of written text (VXFONTNORMAL or VXFONTBOLD), the width in pixels of
+ * a text in that font; and a short beep. */
+#define VXFONTNORMAL 10
+#define VXFONTBOLD 15
+void VXsetcolor(unsigned char index);
+unsigned char VXcurrentcolor(void);
+void VXsetfont(int code);
+int VXtextwidth(const char* text);
+void VXbeep(void);
+
 /* Text in the current window: x is one pixel left of the text's first column, y its
  * baseline, in the current colour and font; nothing is erased first. VXwwritemsg writes
  * a message of the description. VXwwriteclippedmsg cuts the text to a box (clip_y is
