@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Builds everything and runs the demonstration program. Installs what is missing first.
+# Builds the library and the demonstration program, zeftest, and runs it: in a window
+# when there is a display; otherwise headless through demo/tour.replay, writing a
+# screenshot at each step of the tour and printing where they went. Arguments are
+# passed on to the program (the toolkit's --vx- options). Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 bash scripts/setup.sh
 
 cmake -S . -B build/normal -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/normal -j "${VX_JOBS:-2}"
+cmake --build build/normal -j "${VX_JOBS:-2}" --target zeftest
+program=build/normal/demo/zeftest
 
-if [[ ! -x build/normal/demo/zeftest ]]; then
-  echo "demo: the library and its tests are built; the demonstration program is not built yet."
-  exit 0
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  exec "$program" "$@"
 fi
-exec build/normal/demo/zeftest "$@"
+
+echo "demo: no display; touring the demonstration headless"
+rm -f build/normal/demo/tour-*.png
+"$program" "--vx-replay=$root/demo/tour.replay" "$@"
+echo "demo: the tour's screenshots:"
+for shot in build/normal/demo/tour-*.png; do
+  echo "  $root/$shot"
+done

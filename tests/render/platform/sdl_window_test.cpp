@@ -1,7 +1,6 @@
 // The sdl back-end in a real window on a private X server (Xvfb): the title, the
 // presented frame at scales 1 and 2, synthetic input and the close box. The window runs
 // in a child process so SDL's state never leaks into other tests.
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -19,11 +18,11 @@
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
 #include "support/fixture.h"
+#include "support/xserver.h"
 #include "vx.h"
 
 // After GoogleTest: Xlib's macros (None, Bool, ...) would break its templates.
 // clang-format off
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -39,63 +38,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto PATIENCE = std::chrono::seconds(20);  // a generous bound, not a timing check
 constexpr const char* TITLE = "vx window probe";
-
-// A private X server on a display number it picks itself (-displayfd).
-class XServer {
- public:
-  bool start() {
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(fds[0]);
-      std::string fd = std::to_string(fds[1]);
-      int null = open("/dev/null", O_WRONLY);
-      dup2(null, 1);
-      dup2(null, 2);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1400x1100x24", "-nolisten",
-             "tcp", "-noreset", static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c;
-    pollfd p{fds[0], POLLIN, 0};
-    while (poll(&p, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    if (number.empty()) return false;
-    display_ = ":" + number;
-    return true;
-  }
-  const std::string& display() const { return display_; }
-  ~XServer() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
- private:
-  pid_t pid_ = -1;
-  std::string display_;
-};
-
-Window findwindow(Display* display, Window parent) {
-  char* name = nullptr;
-  if (XFetchName(display, parent, &name) != 0 && name != nullptr) {
-    bool found = std::string(name) == TITLE;
-    XFree(name);
-    if (found) return parent;
-  }
-  Window root, up, *children = nullptr;
-  unsigned count = 0;
-  Window result = 0;
-  if (XQueryTree(display, parent, &root, &up, &children, &count) != 0) {
-    for (unsigned i = 0; i < count && result == 0; ++i) result = findwindow(display, children[i]);
-    if (children != nullptr) XFree(children);
-  }
-  return result;
-}
 
 // The drawing the child shows: bands of colour and a small square.
 std::uint32_t pattern(int x, int y) {
@@ -174,7 +116,7 @@ class SdlWindow : public vxtest::VxTest, public ::testing::WithParamInterface<in
     vxtest::VxTest::TearDown();
   }
 
-  XServer server_;
+  vxtest::XServer server_;
   std::string previous_;
   bool hadprevious_ = false;
 };
@@ -239,19 +181,10 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   Display* display = XOpenDisplay(server_.display().c_str());
   ASSERT_NE(display, nullptr);
   Window root = DefaultRootWindow(display);
-  // The window may be made more than once while SDL picks its renderer; wait for the
-  // one that is shown.
-  Window window = 0;
+  Window window = vxtest::awaitwindow(display, TITLE, 20);
   XWindowAttributes attributes{};
+  XGetWindowAttributes(display, window, &attributes);
   auto deadline = Clock::now() + PATIENCE;
-  for (;;) {
-    window = findwindow(display, root);
-    if (window != 0 && XGetWindowAttributes(display, window, &attributes) != 0 &&
-        attributes.map_state == IsViewable)
-      break;
-    if (Clock::now() > deadline) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
   ASSERT_NE(window, 0u) << "no window titled " << TITLE;
   ASSERT_EQ(attributes.map_state, IsViewable);
   EXPECT_EQ(attributes.width, 640 * scale);
@@ -328,16 +261,7 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   EXPECT_TRUE(awaitlines(fds[0], &seen, {"1 112 200 100", "2 112 -30 100"})) << seen;
   EXPECT_EQ(seen.find("click probe"), seen.rfind("click probe")) << seen;
 
-  // The close box: the window manager's delete request.
-  XEvent request{};
-  request.xclient.type = ClientMessage;
-  request.xclient.window = window;
-  request.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  request.xclient.format = 32;
-  request.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  request.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &request);
-  XFlush(display);
+  vxtest::pressclosebox(display, window);
 
   int status = 0;
   deadline = Clock::now() + PATIENCE;
