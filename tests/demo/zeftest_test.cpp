@@ -15,8 +15,8 @@ using zeftest::state;
 
 namespace {
 
-// The popups, in the order the description declares them.
-constexpr int COLMENU = 0, BOXMENU = 1, FUNCSMENU = 2;
+// The popups by their place in the description (the "Box" menu is 1).
+constexpr int COLMENU = 0, FUNCSMENU = 2;
 // Where things are on the screen.
 constexpr int SWATCHX = 180, SWATCHY = 60;
 constexpr int FAR = 600, FARY = 300;  // a blank spot of the window "io"
