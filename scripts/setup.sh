@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs that is not there yet.
-# Does nothing when all are installed; uses sudo when not run as root.
+# Installs the Debian packages the project needs that are not there yet: with the
+# argument "demo", only what building and running the library and the demonstration
+# needs; otherwise also the tools that test, measure and check it. Does nothing when all
+# are installed; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config make
-  clang libclang-rt-14-dev clang-format clang-tidy
-  libsdl2-dev libfreetype-dev libpng-dev libx11-dev libxtst-dev
+  g++ cmake ninja-build pkg-config
+  libsdl2-dev libfreetype-dev libpng-dev libx11-dev
   fonts-liberation2
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
 )
+if [[ "${1:-}" != demo ]]; then
+  packages+=(
+    make clang libclang-rt-14-dev clang-format clang-tidy
+    libxtst-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: in the normal build and in an AddressSanitizer +
-# UndefinedBehaviorSanitizer build; builds a Release tree with Clang; fuzzes briefly.
-# Installs what is missing first.
+# UndefinedBehaviorSanitizer build; installs the library and builds and runs the
+# examples against it; builds a Release tree with Clang; fuzzes briefly. Installs what is
+# missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -23,6 +24,9 @@ run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The whole suite once more in one process: no test may depend on running alone.
 echo "== every test in one process"
 build/normal/tests/vx_tests --gtest_brief=1
+# The library as its users get it: installed, found by CMake and pkg-config, shared,
+# and inside another project.
+bash scripts/package.sh
 echo "== sanitizer build"
 run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
 

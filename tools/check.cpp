@@ -15,7 +15,22 @@
 
 namespace vxtool {
 
+const char CHECKUSAGE[] =
+    "usage: vxtool check [--colors 16|256] FILE\n"
+    "\n"
+    "Loads the description FILE as an application would, every function it names bound\n"
+    "to a stub, and lists the windows with their buttons and graphics, the popups with\n"
+    "their items, the fields, messages, functions, colours, aliases and colour lists,\n"
+    "with the library's warnings as they come. A bad file prints the library's message\n"
+    "and the status is nonzero.\n"
+    "\n"
+    "options:\n"
+    "  --colors 16|256  the size of the palette the file is loaded into (16 unless told)\n"
+    "  -h, --help       print this usage and exit\n";
+
 namespace {
+
+int usage(const std::string& problem) { return misuse("check", problem, CHECKUSAGE); }
 
 // The library writes warnings to the error log only; a checker shows them too, as they
 // come, and lets the log have them as well.
@@ -32,24 +47,21 @@ int check(int argc, char** argv) {
   int colors = 16;
   const char* path = nullptr;
   for (int i = 0; i < argc; i++) {
-    if (std::strcmp(argv[i], "--colors") == 0 && i + 1 < argc) {
+    std::string arg = argv[i];
+    if (ishelp(arg)) return help(CHECKUSAGE);
+    if (arg == "--colors") {
+      if (i + 1 == argc) return usage("--colors needs a value");
       std::string value = argv[++i];
-      if (value != "16" && value != "256") {
-        std::fprintf(stderr, "vxtool check: --colors takes 16 or 256, not '%s'\n", value.c_str());
-        return 2;
-      }
+      if (value != "16" && value != "256")
+        return usage("--colors takes 16 or 256, not '" + value + "'");
       colors = std::atoi(value.c_str());
-    } else if (path == nullptr && argv[i][0] != '-') {
+    } else if (path == nullptr && arg[0] != '-') {
       path = argv[i];
     } else {
-      std::fprintf(stderr, "vxtool check: unexpected argument '%s'\n", argv[i]);
-      return 2;
+      return usage("unexpected argument '" + arg + "'");
     }
   }
-  if (path == nullptr) {
-    std::fprintf(stderr, "usage: vxtool check [--colors 16|256] FILE\n");
-    return 2;
-  }
+  if (path == nullptr) return usage("no description file given");
 
   // A bad file ends the process through the library's own report, at once.
   vx::setfatalpause(0);

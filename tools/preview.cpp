@@ -16,6 +16,25 @@
 
 namespace vxtool {
 
+const char PREVIEWUSAGE[] =
+    "usage: vxtool preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...\n"
+    "\n"
+    "Runs the description FILE with callbacks that print every call the library makes,\n"
+    "one line each: button, item, drag, dismiss, redraw or key, with the function and its\n"
+    "arguments. The keyboard handler is the first function the file declares whose\n"
+    "per-event flag is 0; per-event functions run but are not printed. A bad file prints\n"
+    "the library's message and the status is nonzero.\n"
+    "\n"
+    "options:\n"
+    "  --colors 16|256            the size of the palette (16 unless told)\n"
+    "  --vx-backend=sdl|headless  a real window, or none (a window when a display can be\n"
+    "                             opened, else headless)\n"
+    "  --vx-scale=N               shows each pixel N x N times (1 to 8; 1 unless told)\n"
+    "  --vx-replay=FILE           plays the replay script FILE, headless\n"
+    "  --vx-record=FILE           writes the session as a replay script\n"
+    "  --vx-screenshot=FILE       writes the screen as a PNG when the program ends\n"
+    "  -h, --help                 print this usage and exit\n";
+
 namespace {
 
 const FunctionEntry* keyhandler = nullptr;
@@ -60,13 +79,7 @@ int printcall(const VXcall* call) {
   return 0;
 }
 
-int usage(const std::string& problem) {
-  std::fprintf(stderr,
-               "vxtool preview: %s\n"
-               "usage: vxtool preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...\n",
-               problem.c_str());
-  return 2;
-}
+int usage(const std::string& problem) { return misuse("preview", problem, PREVIEWUSAGE); }
 
 }  // namespace
 
@@ -77,9 +90,12 @@ int preview(int argc, char** argv) {
   std::vector<char*> options{argv[-1]};
   for (int i = 0; i < argc; i++) {
     std::string arg = argv[i];
-    if (arg == "--colors" && i + 1 < argc) {
+    if (ishelp(arg)) return help(PREVIEWUSAGE);
+    if (arg == "--colors") {
+      if (i + 1 == argc) return usage("--colors needs a value");
       std::string value = argv[++i];
-      if (value != "16" && value != "256") return usage("--colors takes 16 or 256");
+      if (value != "16" && value != "256")
+        return usage("--colors takes 16 or 256, not '" + value + "'");
       colors = std::atoi(value.c_str());
     } else if (arg.rfind("--vx-", 0) == 0) {
       options.push_back(argv[i]);

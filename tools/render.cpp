@@ -16,16 +16,25 @@
 
 namespace vxtool {
 
+const char RENDERUSAGE[] =
+    "usage: vxtool render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]\n"
+    "\n"
+    "Brings the description FILE up headless, every function it names bound to a stub,\n"
+    "draws it as the first repaint would and writes the screen as a PNG. A bad file, or\n"
+    "a window or popup it does not have, prints the library's message and the status is\n"
+    "nonzero.\n"
+    "\n"
+    "options:\n"
+    "  -o OUT.png       the PNG to write (required)\n"
+    "  --show WINDOW    shows the window WINDOW too, as VXshowwindow would; may be given\n"
+    "                   more than once, the windows shown in that order\n"
+    "  --open POPUP     opens the popup POPUP on top of it all\n"
+    "  --colors 16|256  the size of the palette (16 unless told)\n"
+    "  -h, --help       print this usage and exit\n";
+
 namespace {
 
-int usage(const char* problem) {
-  std::fprintf(stderr,
-               "vxtool render: %s\n"
-               "usage: vxtool render FILE -o OUT.png [--show WINDOW]... [--open POPUP] "
-               "[--colors 16|256]\n",
-               problem);
-  return 2;
-}
+int usage(const std::string& problem) { return misuse("render", problem, RENDERUSAGE); }
 
 }  // namespace
 
@@ -37,21 +46,24 @@ int render(int argc, char** argv) {
   std::vector<const char*> shows;
   for (int i = 0; i < argc; i++) {
     std::string arg = argv[i];
-    bool more = i + 1 < argc;
-    if (arg == "-o" && more) {
+    if (ishelp(arg)) return help(RENDERUSAGE);
+    bool valued = arg == "-o" || arg == "--show" || arg == "--open" || arg == "--colors";
+    if (valued && i + 1 == argc) return usage(arg + " needs a value");
+    if (arg == "-o") {
       out = argv[++i];
-    } else if (arg == "--show" && more) {
+    } else if (arg == "--show") {
       shows.push_back(argv[++i]);
-    } else if (arg == "--open" && more) {
+    } else if (arg == "--open") {
       popup = argv[++i];
-    } else if (arg == "--colors" && more) {
+    } else if (arg == "--colors") {
       std::string value = argv[++i];
-      if (value != "16" && value != "256") return usage("--colors takes 16 or 256");
+      if (value != "16" && value != "256")
+        return usage("--colors takes 16 or 256, not '" + value + "'");
       colors = std::atoi(value.c_str());
     } else if (path == nullptr && arg[0] != '-') {
       path = argv[i];
     } else {
-      return usage(("unexpected argument '" + arg + "'").c_str());
+      return usage("unexpected argument '" + arg + "'");
     }
   }
   if (path == nullptr) return usage("no description file given");

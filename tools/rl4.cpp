@@ -14,17 +14,28 @@
 
 namespace vxtool {
 
+const char RL4USAGE[] =
+    "usage: vxtool rl4 encode IN.png -o OUT.rl4 [--bits 4|8|12|16]\n"
+    "       vxtool rl4 decode IN.rl4 -o OUT.png [--colors 16|256]\n"
+    "       vxtool rl4 info IN.rl4\n"
+    "\n"
+    "  encode  turns a palette PNG (its indexes) or a gray one (its levels) into an RL4\n"
+    "          picture, in the packing whose file is smallest of those that hold every\n"
+    "          value\n"
+    "  decode  turns an RL4 picture into a palette PNG, its values coloured with the\n"
+    "          library's palette before a description changes it\n"
+    "  info    prints an RL4 file's packing, rows, columns and size and checks every\n"
+    "          row; the status is 1 when it finds a problem\n"
+    "\n"
+    "options:\n"
+    "  -o FILE           encode, decode: the file to write (required)\n"
+    "  --bits 4|8|12|16  encode: the packing, in bits a value, instead of the smallest\n"
+    "  --colors 16|256   decode: the size of the palette (16 unless told)\n"
+    "  -h, --help        print this usage and exit\n";
+
 namespace {
 
-int usage(const std::string& problem) {
-  std::fprintf(stderr,
-               "vxtool rl4: %s\n"
-               "usage: vxtool rl4 encode IN.png -o OUT.rl4 [--bits 4|8|12|16]\n"
-               "       vxtool rl4 decode IN.rl4 -o OUT.png [--colors 16|256]\n"
-               "       vxtool rl4 info IN.rl4\n",
-               problem.c_str());
-  return 2;
-}
+int usage(const std::string& problem) { return misuse("rl4", problem, RL4USAGE); }
 
 int fail(const char* what, const char* path, const std::string& why) {
   std::fprintf(stderr, "vxtool rl4: %s %s: %s\n", what, path, why.c_str());
@@ -171,22 +182,30 @@ int info(const char* in) {
 int rl4(int argc, char** argv) {
   if (argc < 1) return usage("which: encode, decode or info?");
   std::string what = argv[0];
+  if (ishelp(what)) return help(RL4USAGE);
+  if (what != "encode" && what != "decode" && what != "info")
+    return usage("unknown job '" + what + "'");
   const char* in = nullptr;
   const char* out = nullptr;
   int bits = 0, colors = 16;
   for (int i = 1; i < argc; i++) {
     std::string arg = argv[i];
-    bool more = i + 1 < argc;
-    if (arg == "-o" && more && what != "info") {
+    if (ishelp(arg)) return help(RL4USAGE);
+    // Each job takes only its own options; another's is as wrong as an unknown one.
+    bool valued = (arg == "-o" && what != "info") || (arg == "--bits" && what == "encode") ||
+                  (arg == "--colors" && what == "decode");
+    if (valued && i + 1 == argc) return usage(arg + " needs a value");
+    if (valued && arg == "-o") {
       out = argv[++i];
-    } else if (arg == "--bits" && more && what == "encode") {
+    } else if (valued && arg == "--bits") {
       std::string value = argv[++i];
       if (value != "4" && value != "8" && value != "12" && value != "16")
-        return usage("--bits takes 4, 8, 12 or 16");
+        return usage("--bits takes 4, 8, 12 or 16, not '" + value + "'");
       bits = std::stoi(value);
-    } else if (arg == "--colors" && more && what == "decode") {
+    } else if (valued && arg == "--colors") {
       std::string value = argv[++i];
-      if (value != "16" && value != "256") return usage("--colors takes 16 or 256");
+      if (value != "16" && value != "256")
+        return usage("--colors takes 16 or 256, not '" + value + "'");
       colors = std::stoi(value);
     } else if (in == nullptr && !arg.empty() && arg[0] != '-') {
       in = argv[i];
@@ -194,8 +213,6 @@ int rl4(int argc, char** argv) {
       return usage("unexpected argument '" + arg + "'");
     }
   }
-  if (what != "encode" && what != "decode" && what != "info")
-    return usage("unknown job '" + what + "'");
   if (in == nullptr) return usage("no input file given");
   if (what != "info" && out == nullptr) return usage("no output file given (-o)");
   if (what == "encode") return encode(in, out, bits);

@@ -1,43 +1,87 @@
-// vxtool: checks description files without their application.
+// vxtool: checks, draws, runs description files without their application, and makes
+// RL4 pictures.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "commands.h"
 
+namespace vxtool {
+
+bool ishelp(const std::string& arg) { return arg == "-h" || arg == "--help"; }
+
+int help(const char* usage) {
+  std::fputs(usage, stdout);
+  return 0;
+}
+
+int misuse(const char* command, const std::string& problem, const char* usage) {
+  std::fprintf(stderr, "vxtool %s: %s\n", command, problem.c_str());
+  std::fputs(usage, stderr);
+  return 2;
+}
+
+}  // namespace vxtool
+
 namespace {
 
-void usage(std::FILE* to) {
-  std::fputs(
-      "usage: vxtool check [--colors 16|256] FILE\n"
-      "       vxtool render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]\n"
-      "       vxtool preview FILE [--colors 16|256] [--vx-OPTION=VALUE]...\n"
-      "       vxtool rl4 encode IN.png -o OUT.rl4 [--bits 4|8|12|16]\n"
-      "       vxtool rl4 decode IN.rl4 -o OUT.png [--colors 16|256]\n"
-      "       vxtool rl4 info IN.rl4\n"
-      "  check    load a description file and print the interface model it describes\n"
-      "  render   bring a description file up headless and write the screen as a PNG\n"
-      "  preview  run a description file with callbacks that print every call they get\n"
-      "  rl4      turn a palette or gray PNG into an RL4 picture and back, or check one\n",
-      to);
+constexpr char OVERVIEW[] =
+    "usage: vxtool COMMAND ARGUMENT...\n"
+    "       vxtool [COMMAND] --help\n"
+    "\n"
+    "commands:\n"
+    "  check    load a description file and print the interface model it describes\n"
+    "  render   bring a description file up headless and write the screen as a PNG\n"
+    "  preview  run a description file with callbacks that print every call they get\n"
+    "  rl4      turn a palette or gray PNG into an RL4 picture and back, or check one\n"
+    "  compare  tell whether two PNG pictures show the same pixels\n"
+    "\n"
+    "Bad arguments print the usage and the status is 2; a file that cannot be read or\n"
+    "used prints why and the status is nonzero.\n";
+
+struct Command {
+  const char* name;
+  int (*run)(int, char**);
+  const char* usage;
+};
+
+constexpr Command COMMANDS[] = {
+    {"check", vxtool::check, vxtool::CHECKUSAGE},
+    {"render", vxtool::render, vxtool::RENDERUSAGE},
+    {"preview", vxtool::preview, vxtool::PREVIEWUSAGE},
+    {"rl4", vxtool::rl4, vxtool::RL4USAGE},
+    {"compare", vxtool::compare, vxtool::COMPAREUSAGE},
+};
+
+const Command* find(const char* name) {
+  for (const Command& command : COMMANDS)
+    if (std::strcmp(command.name, name) == 0) return &command;
+  return nullptr;
+}
+
+int misuse(const std::string& problem) {
+  std::fprintf(stderr, "vxtool: %s\n", problem.c_str());
+  std::fputs(OVERVIEW, stderr);
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    usage(stderr);
-    return 2;
-  }
-  const char* command = argv[1];
-  if (std::strcmp(command, "check") == 0) return vxtool::check(argc - 2, argv + 2);
-  if (std::strcmp(command, "render") == 0) return vxtool::render(argc - 2, argv + 2);
-  if (std::strcmp(command, "preview") == 0) return vxtool::preview(argc - 2, argv + 2);
-  if (std::strcmp(command, "rl4") == 0) return vxtool::rl4(argc - 2, argv + 2);
-  if (std::strcmp(command, "--help") == 0 || std::strcmp(command, "help") == 0) {
-    usage(stdout);
+  if (argc < 2) return misuse("no command given");
+  std::string first = argv[1];
+  if (vxtool::ishelp(first) || first == "help") {
+    if (argc > 3) return misuse("help takes one command at most");
+    if (argc == 3) {
+      const Command* command = find(argv[2]);
+      if (command == nullptr) return misuse(std::string("unknown command '") + argv[2] + "'");
+      return vxtool::help(command->usage);
+    }
+    std::fputs(OVERVIEW, stdout);
+    for (const Command& command : COMMANDS) std::printf("\n%s", command.usage);
     return 0;
   }
-  std::fprintf(stderr, "vxtool: unknown command '%s'\n", command);
-  usage(stderr);
-  return 2;
+  const Command* command = find(argv[1]);
+  if (command == nullptr) return misuse("unknown command '" + first + "'");
+  return command->run(argc - 2, argv + 2);
 }

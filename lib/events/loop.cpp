@@ -1,10 +1,15 @@
 // The loop entries: VXmainloop, which never returns, and VXprocessevents, which
-// dispatches from inside a callback what is waiting before the next tick.
+// dispatches from inside a callback what is waiting before the next tick; and the
+// loop's start, which the test driver shares.
+#include "events/loop.h"
+
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/log.h"
 #include "events/dispatch.h"
 #include "events/pointer.h"
+#include "render/platform/headless.h"
 #include "render/platform/platform.h"
 #include "vx.h"
 
@@ -28,13 +33,21 @@ void checkmouse() {
 
 }  // namespace
 
-void VXmainloop(void) {
+Event vx::beginloop() {
   checkmouse();
   // Nothing is dispatched before the window's first paint.
   Event event{};
   do {
     VXPgetevent(&event);
   } while (event.type != EXPOSE);
+  return event;
+}
+
+void VXmainloop(void) {
+  // In test mode the queue never runs dry, so this loop would never end.
+  if (vx::platform::headless::testing())
+    vx::fatal("VXmainloop: a test dispatches with VXtestrun instead\n");
+  Event event = vx::beginloop();
   for (;;) {
     vx::dispatchevent(event);
     VXPgetevent(&event);

@@ -58,4 +58,7 @@ constexpr unsigned long TICK = 10;
 // Event pump state: forget earlier runs and queue the window's first paint.
 void startevents();
 
+// Whether the window's first paint is still to be handed out.
+bool firstpaintqueued();
+
 }  // namespace vx::platform

@@ -31,6 +31,8 @@ int beepcount = 0;
 bool pointerset = false;
 int pointerx = 0;
 int pointery = 0;
+// Outlives windows: set before the application's start-up opens one.
+bool testmode = false;
 
 void reset() {
   queue.clear();
@@ -78,10 +80,26 @@ void popstep() {
   }
 }
 
+// Reached only once everything before the step has been handed out and dispatched.
+void screenshot(const Step& step) {
+  if (!writepng(step.path.c_str())) {
+    // Copied: closing the window on the way out forgets the script.
+    const char* reason = std::strerror(errno);
+    std::string where = step.where, path = step.path;
+    toolkitfatal("%s: Couldn't write the screenshot |%.200s|: %s\n", where.c_str(), path.c_str(),
+                 reason);
+  }
+}
+
 bool wait(Message* message, unsigned long) {
   for (;;) {
     Step* step = nextstep();
     if (step == nullptr) {
+      // A test is not over when its events are: it waits, as a real window would.
+      if (testmode) {
+        virtualtime += TICK;
+        return false;
+      }
       message->kind = MessageKind::quit;
       return true;
     }
@@ -91,14 +109,7 @@ bool wait(Message* message, unsigned long) {
         if (--step->count <= 0) popstep();
         return false;
       case Step::Kind::screenshot:
-        // Reached only once everything before it has been handed out and dispatched.
-        if (!writepng(step->path.c_str())) {
-          // Copied: closing the window on the way out forgets the script.
-          const char* reason = std::strerror(errno);
-          std::string where = step->where, path = step->path;
-          toolkitfatal("%s: Couldn't write the screenshot |%.200s|: %s\n", where.c_str(),
-                       path.c_str(), reason);
-        }
+        screenshot(*step);
         popstep();
         continue;
       case Step::Kind::message:
@@ -160,6 +171,20 @@ bool pointer(int* x, int* y) {
   if (x != nullptr) *x = pointerx;
   if (y != nullptr) *y = pointery;
   return true;
+}
+
+void settesting(bool on) { testmode = on; }
+bool testing() { return testmode; }
+
+bool pending() {
+  if (firstpaintqueued()) return true;
+  for (;;) {
+    Step* step = nextstep();
+    if (step == nullptr) return false;
+    if (step->kind != Step::Kind::screenshot) return true;
+    screenshot(*step);
+    popstep();
+  }
 }
 
 }  // namespace headless

@@ -46,6 +46,8 @@ void startevents() {
   nexttick = backend->clock() + TICK;
 }
 
+bool firstpaintqueued() { return paintqueued; }
+
 }  // namespace vx::platform
 
 using namespace vx::platform;

@@ -25,4 +25,15 @@ int beeps();
 // The last position VXPsetpointer asked for; false when it was never asked.
 bool pointer(int* x, int* y);
 
+// Test mode (VXteststart): windows open headless whatever their command line asks, and
+// when nothing is left to hand out time passes a tick at a time instead of the program
+// quitting, so that a callback's VXprocessevents returns to the test.
+void settesting(bool on);
+bool testing();
+
+// Whether the pump has something left before it runs dry: the window's first paint, a
+// queued message or tick, or a script line. Screenshot lines reached on the way are
+// carried out, as handing out the next event would.
+bool pending();
+
 }  // namespace vx::platform::headless

@@ -4,6 +4,7 @@
 
 #include "core/log.h"
 #include "render/platform/backend.h"
+#include "render/platform/headless.h"
 #include "render/platform/options.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
@@ -21,6 +22,8 @@ using namespace vx::platform;
 void VXPopenwindow(const char* title, void*, void*, const char* commandline, int) {
   VXPclose();
   Options wanted = parseoptions(commandline);
+  // A test runs the application's own start-up, command line and all, without a window.
+  if (headless::testing()) wanted.backend = "headless";
   options = wanted;
   if (title == nullptr) title = "";
 

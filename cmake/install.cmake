@@ -1,0 +1,46 @@
+# Installs vx like any C library: the library, its headers, vxtool, the reference pages,
+# a CMake package (find_package(vx): targets vx::vx and vx::vxtool) and vx.pc. The same
+# package is also written into the build tree, so find_package(vx) finds a build too.
+include(CMakePackageConfigHelpers)
+
+set(VX_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/vx)
+
+install(TARGETS vx vxtool EXPORT vxTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_COMPONENT Development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+        FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# A static vx needs its dependencies found again where it is used.
+if(BUILD_SHARED_LIBS)
+  set(VX_STATIC 0)
+else()
+  set(VX_STATIC 1)
+endif()
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/vxConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/vxConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/vxConfig.cmake
+                              INSTALL_DESTINATION ${VX_CMAKEDIR})
+install(EXPORT vxTargets NAMESPACE vx:: DESTINATION ${VX_CMAKEDIR})
+install(FILES ${PROJECT_BINARY_DIR}/vxConfig.cmake ${PROJECT_BINARY_DIR}/vxConfigVersion.cmake
+        DESTINATION ${VX_CMAKEDIR})
+export(EXPORT vxTargets NAMESPACE vx:: FILE ${PROJECT_BINARY_DIR}/vxTargets.cmake)
+
+# pkg-config: a static vx lists what a static link needs as private, for
+# pkg-config --static.
+if(BUILD_SHARED_LIBS)
+  set(VX_PC_REQUIRES_PRIVATE "")
+  set(VX_PC_LIBS_PRIVATE "")
+else()
+  set(VX_PC_REQUIRES_PRIVATE "sdl2 libpng x11 freetype2")
+  set(VX_PC_LIBS_PRIVATE "-lstdc++ -lm")
+endif()
+# The file finds the prefix from where it lies, so an installed tree can be moved.
+file(RELATIVE_PATH VX_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" VX_PC_TO_PREFIX "${VX_PC_TO_PREFIX}")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/vx.pc.in ${PROJECT_BINARY_DIR}/vx.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/vx.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

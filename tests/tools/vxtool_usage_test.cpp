@@ -1,0 +1,75 @@
+// vxtool's usage: asked for, on standard output with status 0; after bad arguments, that
+// of the command concerned on standard error with status 2, before any file is read.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/fixture.h"
+
+using vxtest::readfile;
+
+namespace {
+
+class VxtoolUsage : public vxtest::VxTest {};
+
+int vxtool(const std::string& arguments) {
+  std::string command =
+      "timeout 60 " + std::string(VXTOOL) + " " + arguments + " >out.txt 2>err.txt";
+  int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(VxtoolUsage, HelpShowsEveryCommandAndOption) {
+  for (const char* asked : {"--help", "-h", "help"}) {
+    SCOPED_TRACE(asked);
+    ASSERT_EQ(vxtool(asked), 0);
+    EXPECT_EQ(readfile("err.txt"), "");
+    std::string out = readfile("out.txt");
+    for (const char* word :
+         {"vxtool check", "vxtool render", "vxtool preview", "rl4 encode", "rl4 decode", "rl4 info",
+          "--colors 16|256", "-o OUT.png", "--show WINDOW", "--open POPUP", "--bits 4|8|12|16",
+          "--vx-replay=FILE", "vxtool compare"})
+      EXPECT_NE(out.find(word), std::string::npos) << word;
+  }
+  const char* commands[][2] = {{"check --help", "usage: vxtool check"},
+                               {"render -h", "usage: vxtool render"},
+                               {"preview --help", "usage: vxtool preview"},
+                               {"rl4 --help", "usage: vxtool rl4 encode"},
+                               {"rl4 decode x.rl4 -h", "usage: vxtool rl4 encode"},
+                               {"help render", "usage: vxtool render"}};
+  for (auto [arguments, usage] : commands) {
+    SCOPED_TRACE(arguments);
+    ASSERT_EQ(vxtool(arguments), 0);
+    EXPECT_EQ(readfile("out.txt").rfind(usage, 0), 0u);
+    EXPECT_EQ(readfile("err.txt"), "");
+  }
+}
+
+TEST_F(VxtoolUsage, BadArgumentsShowTheCommandsUsage) {
+  const char* cases[][2] = {
+      {"", "usage: vxtool COMMAND"},
+      {"frobnicate", "usage: vxtool COMMAND"},
+      {"check", "usage: vxtool check"},
+      {"check a.inf b.inf", "usage: vxtool check"},
+      {"check a.inf --colors", "usage: vxtool check"},
+      {"render a.inf -o", "usage: vxtool render"},
+      {"render a.inf -o x.png --show", "usage: vxtool render"},
+      {"render a.inf -o x.png --frame", "usage: vxtool render"},
+      {"preview", "usage: vxtool preview"},
+      {"preview a.inf --colors", "usage: vxtool preview"},
+      {"rl4", "usage: vxtool rl4"},
+      {"rl4 squash a.png", "usage: vxtool rl4"},
+      {"rl4 encode a.png -o x.rl4 --bits", "usage: vxtool rl4"},
+      {"rl4 info a.rl4 -o x.png", "usage: vxtool rl4"},
+      {"compare a.png", "usage: vxtool compare"},
+  };
+  for (auto [arguments, usage] : cases) {
+    SCOPED_TRACE(arguments);
+    EXPECT_EQ(vxtool(arguments), 2);
+    EXPECT_EQ(readfile("out.txt"), "");
+    EXPECT_NE(readfile("err.txt").find(usage), std::string::npos) << readfile("err.txt");
+  }
+}
+
+}  // namespace
