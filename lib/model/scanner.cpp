@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "core/log.h"
 
@@ -16,6 +17,10 @@ std::size_t length = 0;
 std::size_t position = 0;
 bool owncopies = false;
 int line = 0;
+// The current line is copied for reports only when one asks for it, or when the pass
+// ends: the copy outlives the text it came from.
+std::size_t linestart = 0;
+bool linecopied = true;
 char linecopy[LINECOPY + 1] = "";  // kept from one pass to the next
 
 struct Keyword {
@@ -23,6 +28,7 @@ struct Keyword {
   int code;
   int number;
   bool exactcase;
+  std::size_t length = std::char_traits<char>::length(spelling);
 };
 
 constexpr Keyword KEYWORDS[] = {
@@ -68,15 +74,22 @@ std::size_t lineendat(std::size_t i) {
   return 0;
 }
 
-// Starts a new line at `from`: copies its first characters for reports.
+// Starts a new line at `from`.
 void newline(std::size_t from) {
-  std::size_t end = from;
-  while (end < length && lineendat(end) == 0) end++;
-  std::size_t count = end - from;
-  if (count > LINECOPY) count = LINECOPY;
-  std::memcpy(linecopy, input + from, count);
-  linecopy[count] = '\0';
+  linestart = from;
+  linecopied = false;
   line++;
+}
+
+// Copies the current line's first characters for reports.
+void copyline() {
+  if (linecopied) return;
+  std::size_t end = linestart;
+  while (end < length && end - linestart < LINECOPY && lineendat(end) == 0) end++;
+  std::size_t count = end - linestart;
+  std::memcpy(linecopy, input + linestart, count);
+  linecopy[count] = '\0';
+  linecopied = true;
 }
 
 char* copyof(std::size_t from, std::size_t count) {
@@ -88,7 +101,7 @@ char* copyof(std::size_t from, std::size_t count) {
 }
 
 bool keywordmatches(const Keyword& keyword, std::size_t from, std::size_t count) {
-  if (std::strlen(keyword.spelling) != count) return false;
+  if (keyword.length != count) return false;
   for (std::size_t i = 0; i < count; i++) {
     unsigned char c = at(from + i);
     unsigned char k = static_cast<unsigned char>(keyword.spelling[i]);
@@ -157,9 +170,13 @@ void start(const char* text, std::size_t size, bool copies) {
   position = 0;
   owncopies = copies;
   line = 0;
+  linecopied = true;
 }
 
-void forgetline() { linecopy[0] = '\0'; }
+void forgetline() {
+  linecopy[0] = '\0';
+  linecopied = true;
+}
 
 int next(TokenValue& value) {
   value = TokenValue{};
@@ -183,14 +200,19 @@ int next(TokenValue& value) {
       return c == '\0' ? NULCHAR : c;
     }
   }
+  copyline();
   return 0;
 }
 
 int linenumber() { return line; }
 
-const char* currentline() { return linecopy; }
+const char* currentline() {
+  copyline();
+  return linecopy;
+}
 
 void erroronline(const char* message) {
+  copyline();
   fatal("Error on line: %d.\nLine: |%s|\nMessage: %s.\n", line, linecopy,
         message != nullptr ? message : "");
 }
