@@ -5,8 +5,11 @@
 
 namespace vxtool {
 
-// check [--colors 16|256] FILE
+// check [--colors 16|256] [--no-bstore] [--werror] [-Wno-NAME]... [--callbacks] FILE
 int check(int argc, char** argv);
+
+// stubs FILE
+int stubs(int argc, char** argv);
 
 // render FILE -o OUT.png [--show WINDOW]... [--open POPUP] [--colors 16|256]
 int render(int argc, char** argv);
@@ -22,6 +25,7 @@ int compare(int argc, char** argv);
 
 // Each command's usage with every option explained; `vxtool --help` shows them all.
 extern const char CHECKUSAGE[];
+extern const char STUBSUSAGE[];
 extern const char RENDERUSAGE[];
 extern const char PREVIEWUSAGE[];
 extern const char RL4USAGE[];

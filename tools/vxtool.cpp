@@ -5,6 +5,7 @@
 #include <string>
 
 #include "commands.h"
+#include "vx.h"
 
 namespace vxtool {
 
@@ -28,9 +29,11 @@ namespace {
 constexpr char OVERVIEW[] =
     "usage: vxtool COMMAND ARGUMENT...\n"
     "       vxtool [COMMAND] --help\n"
+    "       vxtool --version\n"
     "\n"
     "commands:\n"
-    "  check    load a description file and print the interface model it describes\n"
+    "  check    check a description file and list the interface model it describes\n"
+    "  stubs    write a C file with a stub for every callback a description file names\n"
     "  render   bring a description file up headless and write the screen as a PNG\n"
     "  preview  run a description file with callbacks that print every call they get\n"
     "  rl4      turn a palette or gray PNG into an RL4 picture and back, or check one\n"
@@ -47,6 +50,7 @@ struct Command {
 
 constexpr Command COMMANDS[] = {
     {"check", vxtool::check, vxtool::CHECKUSAGE},
+    {"stubs", vxtool::stubs, vxtool::STUBSUSAGE},
     {"render", vxtool::render, vxtool::RENDERUSAGE},
     {"preview", vxtool::preview, vxtool::PREVIEWUSAGE},
     {"rl4", vxtool::rl4, vxtool::RL4USAGE},
@@ -70,6 +74,11 @@ int misuse(const std::string& problem) {
 int main(int argc, char** argv) {
   if (argc < 2) return misuse("no command given");
   std::string first = argv[1];
+  if (first == "--version") {
+    if (argc > 2) return misuse("--version takes nothing after it");
+    std::printf("vxtool %s\n", VX_VERSION);
+    return 0;
+  }
   if (vxtool::ishelp(first) || first == "help") {
     if (argc > 3) return misuse("help takes one command at most");
     if (argc == 3) {

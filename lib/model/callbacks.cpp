@@ -36,8 +36,9 @@ const char* formname(VXform form) {
 // Refuses a call through the wrong type instead of making it.
 void checkform(const FunctionEntry* entry, VXform role) {
   if (entry->form == role || entry->form == VXFORM_GENERIC) return;
-  fatal("Function |%s| is used as %s callback, but its table entry holds a %s callback.\n",
-        entry->name != nullptr ? entry->name : "", rolename(role), formname(entry->form));
+  fatal("Function |%s| is used as %s callback, but its table entry holds %s %s callback.\n",
+        entry->name != nullptr ? entry->name : "", rolename(role),
+        entry->form == VXFORM_EVENT ? "an" : "a", formname(entry->form));
 }
 
 int callgeneric(const FunctionEntry* entry, VXcall call) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "vx.h"
 
 using vxtest::readfile;
 
@@ -29,7 +30,7 @@ TEST_F(VxtoolUsage, HelpShowsEveryCommandAndOption) {
     for (const char* word :
          {"vxtool check", "vxtool render", "vxtool preview", "rl4 encode", "rl4 decode", "rl4 info",
           "--colors 16|256", "-o OUT.png", "--show WINDOW", "--open POPUP", "--bits 4|8|12|16",
-          "--vx-replay=FILE", "vxtool compare"})
+          "--vx-replay=FILE", "vxtool compare", "vxtool stubs", "-Wno-NAME", "--no-bstore"})
       EXPECT_NE(out.find(word), std::string::npos) << word;
   }
   const char* commands[][2] = {{"check --help", "usage: vxtool check"},
@@ -37,7 +38,9 @@ TEST_F(VxtoolUsage, HelpShowsEveryCommandAndOption) {
                                {"preview --help", "usage: vxtool preview"},
                                {"rl4 --help", "usage: vxtool rl4 encode"},
                                {"rl4 decode x.rl4 -h", "usage: vxtool rl4 encode"},
-                               {"help render", "usage: vxtool render"}};
+                               {"help render", "usage: vxtool render"},
+                               {"stubs -h", "usage: vxtool stubs"},
+                               {"--version", "vxtool " VX_VERSION}};
   for (auto [arguments, usage] : commands) {
     SCOPED_TRACE(arguments);
     ASSERT_EQ(vxtool(arguments), 0);
@@ -63,6 +66,10 @@ TEST_F(VxtoolUsage, BadArgumentsShowTheCommandsUsage) {
       {"rl4 encode a.png -o x.rl4 --bits", "usage: vxtool rl4"},
       {"rl4 info a.rl4 -o x.png", "usage: vxtool rl4"},
       {"compare a.png", "usage: vxtool compare"},
+      {"check -Wno-everything a.inf", "usage: vxtool check"},
+      {"stubs", "usage: vxtool stubs"},
+      {"stubs a.inf b.inf", "usage: vxtool stubs"},
+      {"--version now", "usage: vxtool COMMAND"},
   };
   for (auto [arguments, usage] : cases) {
     SCOPED_TRACE(arguments);

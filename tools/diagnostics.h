@@ -1,0 +1,90 @@
+// Diagnostics about a description file in the form compilers use, so that editors and
+// terminals take the user to the place: "FILE:LINE:COL: error: TEXT", the line, a caret.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vxtool {
+
+// A place in the file, line and column counted from 1 as editors count them (the
+// column in bytes). Line 0 is the file as a whole.
+struct Place {
+  int line = 0;
+  int column = 0;
+};
+
+// The file's text and its lines, split where the library's scanner splits them: at a
+// line feed, a carriage return and line feed, or a lone carriage return.
+class Source {
+ public:
+  Source(std::string path, std::string text);
+  const std::string& path() const { return path_; }
+  const std::string& text() const { return text_; }
+  int lines() const { return static_cast<int>(lines_.size()); }
+  // Line n (from 1) without its line end; empty past the last.
+  std::string_view line(int n) const;
+  // Whether line n (from 1) ends with a line end rather than the end of the file.
+  bool ended(int n) const;
+  // Just after the last character of the file's last line.
+  Place end() const;
+
+ private:
+  struct Span {
+    std::size_t from, length;
+    bool ended;
+  };
+  std::string path_;
+  std::string text_;
+  std::vector<Span> lines_;
+};
+
+enum class Severity { ERROR, WARNING };
+
+struct Diagnostic {
+  Severity severity;
+  Place at;
+  std::string text;
+  const char* lint;  // the name of a lint warning (-Wno-NAME), or null
+};
+
+// The names of the lint warnings (-Wno-NAME); all are on unless turned off.
+extern const char* const LINTS[];
+extern const std::size_t LINTCOUNT;
+
+// Collects diagnostics and prints them in file order.
+class Diagnostics {
+ public:
+  // At most this many are printed; the count of the rest follows them.
+  static constexpr int SHOWN = 20;
+
+  void error(Place at, std::string text);
+  // A lint warning is dropped when it is turned off.
+  void warning(Place at, std::string text, const char* lint = nullptr);
+  // Turns a lint on or off; false when there is no lint of that name.
+  bool enable(std::string_view lint, bool on);
+
+  int errors() const { return errors_; }
+  int warnings() const { return warnings_; }
+
+  // Prints them sorted by place, each with its line and a caret under the column.
+  void print(std::FILE* out, const Source& source);
+
+ private:
+  std::vector<Diagnostic> found_;
+  std::vector<std::string> off_;
+  int errors_ = 0;
+  int warnings_ = 0;
+};
+
+// The candidate nearest to `word` without regard to case, when it is near enough to be
+// what was meant (a typing mistake or two); empty otherwise.
+std::string closest(std::string_view word, const std::vector<std::string>& candidates);
+
+// A library report as one line: its line ends and the indentation after them become
+// single blanks, and the report of a syntax error keeps only its message.
+std::string oneline(std::string_view report);
+
+}  // namespace vxtool
