@@ -7,9 +7,9 @@
 
 namespace vxtool {
 
-// Hands the library a table in which every word of the description `text` (with and
-// without a leading "@") is the generic callback `call` (one that does nothing unless
-// given), so that every function the file names can be bound.
+// Hands the library a table in which every name that the description `text` gives where
+// a function belongs (with and without a leading "@") is the generic callback `call`
+// (one that does nothing unless given), so that every function it names can be bound.
 void installstubs(const std::string& text, VXgenericfunc call = nullptr);
 
 }  // namespace vxtool

@@ -97,7 +97,6 @@ std::vector<Token> tokenize(const Source& source) {
                         static_cast<int>(end - cursor),
                         scannerline,
                         unclosed});
-      delete[] value.text;
       value = {};
       // The scanner takes the line end after an unclosed text into the text, and does
       // not count it.

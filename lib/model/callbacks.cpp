@@ -1,6 +1,9 @@
 // Binding description-file function names to the application's callback table.
 #include "model/callbacks.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "core/log.h"
 #include "model/getname.h"
 
@@ -10,6 +13,31 @@ namespace {
 
 const FunctionEntry* callbacktable = nullptr;
 int callbackcount = 0;
+
+// The first row of each name, folded as names are compared, built at the first binding
+// after the table is handed over: binding a file's functions costs the same per name
+// however long the table is.
+std::unordered_map<std::string, int> firstrows;
+bool indexed = false;
+
+std::string folded(const char* name) {
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key;
+}
+
+int findrow(const char* name) {
+  if (!indexed) {
+    firstrows.clear();
+    for (int row = callbackcount - 1; row >= 0; row--)
+      if (callbacktable[row].name != nullptr) firstrows[folded(callbacktable[row].name)] = row;
+    indexed = true;
+  }
+  if (name == nullptr) return -1;
+  auto found = firstrows.find(folded(name));
+  return found == firstrows.end() ? -1 : found->second;
+}
 
 const char* rolename(VXform role) {
   switch (role) {
@@ -49,8 +77,11 @@ int callgeneric(const FunctionEntry* entry, VXcall call) {
 
 }  // namespace
 
+void reindexcallbacks() { indexed = false; }
+
 const FunctionEntry* bindexact(const char* name, VXform role) {
-  int row = getname(callbacktable, callbackcount, name, "function");
+  int row = findrow(name);
+  if (row < 0) notfound("function", name);
   const FunctionEntry* entry = &callbacktable[row];
   checkform(entry, role);
   return entry;
@@ -101,4 +132,5 @@ extern "C" void VXsetfunctiontable(const FunctionEntry* table, int count) {
               static_cast<const void*>(table));
   vx::callbacktable = table;
   vx::callbackcount = count;
+  vx::indexed = false;
 }

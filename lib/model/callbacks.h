@@ -5,6 +5,10 @@
 
 namespace vx {
 
+// Takes the callback table afresh at the next binding, as a load begins: the
+// application may have changed its rows since it handed the table over.
+void reindexcallbacks();
+
 // Finds the table row for a function named in the description file and checks that
 // its form can serve the role (VXFORM_NAME, VXFORM_DRAG, VXFORM_EVENT or
 // VXFORM_PLAIN). A leading "@" is skipped. A missing name or a wrong form is fatal.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/log.h"
+#include "model/callbacks.h"
 #include "model/colors.h"
 #include "model/parser.h"
 #include "model/scanner.h"
@@ -34,6 +35,7 @@ void loaddescription(const char* path) {
 
 void loaddescriptiontext(const char* text, std::size_t size) {
   redrawfunction = nullptr;
+  reindexcallbacks();
   scanner::start(text, size, false);
   parsedescription(Pass::COUNTING);
   allocatemodel(countedrecords());

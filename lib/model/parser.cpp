@@ -6,6 +6,7 @@
 // statement at once, so a token that fits none of them is reported where it stands.
 #include "model/parser.h"
 
+#include <array>
 #include <cstring>
 
 #include "model/callbacks.h"
@@ -59,10 +60,16 @@ constexpr int MAXVALUES = 14;
 
 [[noreturn]] void syntaxerror() { scanner::erroronline("parse error"); }
 
+// The grammar of each token code that begins a statement, found by the code.
+constexpr int CODES = scanner::TEXT + 1;
+const std::array<const Grammar*, CODES> BYCODE = [] {
+  std::array<const Grammar*, CODES> table{};
+  for (const Grammar& g : GRAMMAR) table[static_cast<std::size_t>(g.keyword)] = &g;
+  return table;
+}();
+
 const Grammar* statementfor(int token) {
-  for (const Grammar& g : GRAMMAR)
-    if (g.keyword == token) return &g;
-  return nullptr;
+  return token >= 0 && token < CODES ? BYCODE[static_cast<std::size_t>(token)] : nullptr;
 }
 
 bool fits(char kind, int token) {
@@ -104,10 +111,7 @@ int readvalues(const Grammar& g, Pass pass, Value* values, int& nvalues) {
       if (alive[f] && (length[f] <= at || !fits(g.forms[f][at], code))) alive[f] = false;
       if (alive[f]) kind = g.forms[f][at];
     }
-    if (kind == 0 || nvalues == MAXVALUES) {
-      delete[] token.text;
-      syntaxerror();
-    }
+    if (kind == 0 || nvalues == MAXVALUES) syntaxerror();
     Value& value = values[nvalues++];
     value = Value{token.number, token.text, 0, nullptr};
     if (pass == Pass::FILLING) resolve(kind, value);
@@ -123,22 +127,15 @@ void parsedescription(Pass pass) {
   int code = scanner::next(token);
   while (code != 0) {
     const Grammar* g = statementfor(code);
-    if (g == nullptr) {
-      delete[] token.text;
-      syntaxerror();
-    }
-    Value values[MAXVALUES] = {};
+    if (g == nullptr) syntaxerror();
+    Value values[MAXVALUES];  // each filled as it is read; an action reads no further
     Statement statement{pass, values, 0, token.number};
     int nvalues = 0;
     if (g->forms[0] != nullptr) {
-      if (g->keyword != '(' && scanner::next(token) != '(') {
-        delete[] token.text;
-        syntaxerror();
-      }
+      if (g->keyword != '(' && scanner::next(token) != '(') syntaxerror();
       statement.form = readvalues(*g, pass, values, nvalues);
     }
     g->action(statement);
-    for (int i = 0; i < nvalues; i++) delete[] values[i].text;
     any = true;
     token = TokenValue{};
     code = scanner::next(token);

@@ -1,6 +1,7 @@
 // The description-file scanner over text held in memory.
 #include "model/scanner.h"
 
+#include <array>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -56,9 +57,38 @@ constexpr Keyword KEYWORDS[] = {
     {"colorlist", COLORLIST, 0, false},
 };
 
+// The keywords of each length, so that a word is compared only with those as long.
+constexpr std::size_t LONGESTKEYWORD = 11;
+static_assert([] {
+  for (const Keyword& keyword : KEYWORDS)
+    if (keyword.length > LONGESTKEYWORD) return false;
+  return true;
+}());
+struct SameLength {
+  const Keyword* words[std::size(KEYWORDS)];
+  int count;
+};
+const std::array<SameLength, LONGESTKEYWORD + 1> BYLENGTH = [] {
+  std::array<SameLength, LONGESTKEYWORD + 1> table{};
+  for (const Keyword& keyword : KEYWORDS) {
+    SameLength& same = table[keyword.length];
+    same.words[same.count++] = &keyword;
+  }
+  return table;
+}();
+
+// Which bytes continue a word, looked up rather than compared in the tightest loop.
+const std::array<bool, 256> WORDCHAR = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; c++)
+    table[static_cast<std::size_t>(c)] =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  return table;
+}();
+
 bool isletter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isdigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool iswordchar(unsigned char c) { return isletter(c) || isdigit(c) || c == '_'; }
+bool iswordchar(unsigned char c) { return WORDCHAR[c]; }
 unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
 unsigned char at(std::size_t i) { return static_cast<unsigned char>(input[i]); }
@@ -92,12 +122,20 @@ void copyline() {
   linecopied = true;
 }
 
+// Copies go round a ring of buffers that keep their size, so that reading a file
+// allocates only while the buffers grow to its longest words and texts.
+std::string ring[RINGSIZE];
+int ringnext = 0;
+
 char* copyof(std::size_t from, std::size_t count) {
-  char* copy = new (std::nothrow) char[count + 1];
-  if (copy == nullptr) fatal("Out of memory for a name or text on line %d.\n", line);
-  std::memcpy(copy, input + from, count);
-  copy[count] = '\0';
-  return copy;
+  std::string& copy = ring[ringnext];
+  ringnext = (ringnext + 1) % RINGSIZE;
+  try {
+    copy.assign(input + from, count);
+  } catch (const std::bad_alloc&) {
+    fatal("Out of memory for a name or text on line %d.\n", line);
+  }
+  return copy.data();
 }
 
 bool keywordmatches(const Keyword& keyword, std::size_t from, std::size_t count) {
@@ -114,10 +152,13 @@ int word(TokenValue& value) {
   std::size_t from = position++;
   while (position < length && iswordchar(at(position))) position++;
   std::size_t count = position - from;
-  for (const Keyword& keyword : KEYWORDS) {
-    if (keywordmatches(keyword, from, count)) {
-      value.number = keyword.number;
-      return keyword.code;
+  if (count <= LONGESTKEYWORD) {
+    const SameLength& same = BYLENGTH[count];
+    for (int k = 0; k < same.count; k++) {
+      if (keywordmatches(*same.words[k], from, count)) {
+        value.number = same.words[k]->number;
+        return same.words[k]->code;
+      }
     }
   }
   if (owncopies) value.text = copyof(from, count);

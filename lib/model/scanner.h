@@ -41,10 +41,15 @@ enum : int {
 // of its own, which the grammar accepts nowhere (a parse error, not a cut-off file).
 constexpr int NULCHAR = 256;
 
+// How many NAME and TEXT tokens keep their copies at once: more than a statement has.
+constexpr int RINGSIZE = 16;
+
 // The value that comes with a token.
 struct TokenValue {
-  int number = 0;        // NUMBER, LABEL, BUTTON
-  char* text = nullptr;  // NAME, TEXT: an owned copy, only when copies were asked for
+  int number = 0;  // NUMBER, LABEL, BUTTON
+  // NAME, TEXT, only when copies were asked for: the token's characters and a NUL, in
+  // the scanner's own buffers, valid until RINGSIZE more such tokens have been read.
+  char* text = nullptr;
 };
 
 // The longest current-line copy kept for reports.
@@ -52,7 +57,7 @@ constexpr std::size_t LINECOPY = 254;
 
 // Points the scanner at a new pass over `size` bytes of `text` (which must outlive
 // the pass). The line number starts at 0; the current-line copy is kept from any
-// earlier pass. With `copies` set, NAME and TEXT tokens carry owned copies.
+// earlier pass. With `copies` set, NAME and TEXT tokens carry copies of their text.
 void start(const char* text, std::size_t size, bool copies);
 
 // Forgets the current-line copy, as before the first pass of a program. For tools

@@ -2,8 +2,10 @@
 #include "model/statements.h"
 
 #include <cstring>
+#include <new>
 
 #include "core/log.h"
+#include "model/scanner.h"
 
 namespace vx {
 
@@ -33,8 +35,12 @@ Window* currentwindow() { return indexes.window >= 0 ? &model.Win[indexes.window
 Popup* currentpopup() { return indexes.popup >= 0 ? &model.Popups[indexes.popup] : nullptr; }
 
 char* keeptext(Value& value) {
-  char* text = value.text;
-  value.text = nullptr;
+  if (value.text == nullptr) return nullptr;
+  std::size_t size = std::strlen(value.text) + 1;
+  char* text = new (std::nothrow) char[size];
+  if (text == nullptr)
+    fatal("Out of memory for a name or text on line %d.\n", scanner::linenumber());
+  std::memcpy(text, value.text, size);
   return text;
 }
 

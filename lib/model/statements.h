@@ -67,8 +67,8 @@ void linestatement(Statement& s);
 Window* currentwindow();
 Popup* currentpopup();
 
-// Takes a kept text out of its value: the model owns it from now on. (The scanner's
-// copies never come back null: running out of memory there is fatal.)
+// A copy of a value's text that the model keeps and owns (null in the counting pass,
+// which reads no texts); running out of memory is fatal.
 char* keeptext(Value& value);
 
 }  // namespace vx
