@@ -36,8 +36,12 @@ if(BUILD_SHARED_LIBS)
   set(VX_PC_REQUIRES_PRIVATE "")
   set(VX_PC_LIBS_PRIVATE "")
 else()
-  set(VX_PC_REQUIRES_PRIVATE "sdl2 libpng x11 freetype2")
+  # SDL2 is not among them: the library loads it when the first window opens.
+  set(VX_PC_REQUIRES_PRIVATE "libpng x11 freetype2")
   set(VX_PC_LIBS_PRIVATE "-lstdc++ -lm")
+  foreach(library ${CMAKE_DL_LIBS})
+    string(PREPEND VX_PC_LIBS_PRIVATE "-l${library} ")
+  endforeach()
 endif()
 # The file finds the prefix from where it lies, so an installed tree can be moved.
 file(RELATIVE_PATH VX_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)

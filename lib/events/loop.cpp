@@ -9,8 +9,11 @@
 #include "core/log.h"
 #include "events/dispatch.h"
 #include "events/pointer.h"
+#include "events/press.h"
+#include "model/model.h"
 #include "render/platform/headless.h"
 #include "render/platform/platform.h"
+#include "render/state.h"
 #include "vx.h"
 
 namespace {
@@ -29,6 +32,17 @@ void checkmouse() {
     std::fflush(stdout);
     std::exit(-1);
   }
+}
+
+// Whether a timer tick could change anything the user sees. A tick is a MOTION where
+// the pointer already is: it repeats a held button and drives the per-event functions;
+// a held press and an open popup are given their ticks whatever they do with them.
+// Without these the loop may sleep until something happens.
+bool ticksneeded() {
+  if (vx::press.pressed || vx::openedpopup >= 0) return true;
+  for (int f = 0; f < vx::model.nfunctions; f++)
+    if (vx::model.functions[f].perevent != 0) return true;
+  return false;
 }
 
 }  // namespace
@@ -50,7 +64,7 @@ void VXmainloop(void) {
   Event event = vx::beginloop();
   for (;;) {
     vx::dispatchevent(event);
-    VXPgetevent(&event);
+    VXPgetevent(&event, ticksneeded());
   }
 }
 

@@ -33,8 +33,8 @@ struct Backend {
   void (*close)();
   // Shows the framebuffer and clears framechanged.
   void (*present)();
-  // Waits at most timeout milliseconds for the next message; false when the time ran
-  // out (a timer tick).
+  // Waits at most timeout milliseconds (FOREVER: without a limit) for the next message;
+  // false when the time ran out (a timer tick).
   bool (*wait)(Message* message, unsigned long timeout);
   // Milliseconds on the back-end's clock.
   unsigned long (*clock)();
@@ -54,6 +54,9 @@ extern const Backend* backend;
 
 // The timer period.
 constexpr unsigned long TICK = 10;
+
+// A wait that only a message ends.
+constexpr unsigned long FOREVER = ~0ul;
 
 // Event pump state: forget earlier runs and queue the window's first paint.
 void startevents();

@@ -1,10 +1,9 @@
 // The sdl back-end: a real window through SDL2 showing the framebuffer, scaled by a whole
 // number; mouse, text and key events mapped to the reference platform's messages.
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <string>
@@ -13,6 +12,7 @@
 #include "render/platform/backend.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"
+#include "render/platform/sdl.h"
 #include "vx.h"
 
 namespace vx::platform {
@@ -29,67 +29,68 @@ int windowscale = 1;
 std::deque<Message> pending;
 
 void close() {
-  if (audio != 0) SDL_CloseAudioDevice(audio);
+  if (audio != 0) sdl.CloseAudioDevice(audio);
   audio = 0;
   audiofailed = false;
-  if (texture != nullptr) SDL_DestroyTexture(texture);
-  if (renderer != nullptr) SDL_DestroyRenderer(renderer);
-  if (window != nullptr) SDL_DestroyWindow(window);
+  if (texture != nullptr) sdl.DestroyTexture(texture);
+  if (renderer != nullptr) sdl.DestroyRenderer(renderer);
+  if (window != nullptr) sdl.DestroyWindow(window);
   texture = nullptr;
   renderer = nullptr;
   window = nullptr;
   pending.clear();
-  if (SDL_WasInit(0) != 0) SDL_Quit();
+  if (sdl.WasInit != nullptr && sdl.WasInit(0) != 0) sdl.Quit();
 }
 
 bool open(const char* title, int scale) {
   close();
+  if (!loadsdl()) return false;
   windowscale = scale;
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // square pixels when scaled
+  sdl.SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // square pixels when scaled
   // The first click on the window counts, as it does on the reference platform.
-  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  sdl.SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // A held button keeps the pointer: its release is seen wherever it happens.
-  SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  sdl.SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "1");
+  if (sdl.InitSubSystem(SDL_INIT_VIDEO) != 0) {
     close();
     return false;
   }
   // Without a display SDL falls back on drivers that show nothing. Unless that driver
   // was asked for by name, there is no window: a program asked for one must not run
   // unseen, and one that was not runs headless.
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && driver != nullptr &&
+  const char* driver = sdl.GetCurrentVideoDriver();
+  if (std::getenv("SDL_VIDEODRIVER") == nullptr && driver != nullptr &&
       (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
     close();
-    SDL_SetError("no display could be opened");
+    sdl.SetError("no display could be opened");
     return false;
   }
-  window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, VXPWIDTH * scale,
+  window = sdl.CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, VXPWIDTH * scale,
                             VXPHEIGHT * scale, SDL_WINDOW_SHOWN);
-  if (window != nullptr) renderer = SDL_CreateRenderer(window, -1, 0);
+  if (window != nullptr) renderer = sdl.CreateRenderer(window, -1, 0);
   if (window != nullptr && renderer == nullptr)
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    renderer = sdl.CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (renderer != nullptr)
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+    texture = sdl.CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                 VXPWIDTH, VXPHEIGHT);
   if (texture == nullptr) {
     // Keep SDL's reason for the caller's message.
-    std::string reason = SDL_GetError();
+    std::string reason = sdl.GetError();
     close();
-    SDL_SetError("%s", reason.c_str());
+    sdl.SetError("%s", reason.c_str());
     return false;
   }
-  SDL_StartTextInput();
+  sdl.StartTextInput();
   return true;
 }
 
 void present() {
   framechanged = false;
   if (texture == nullptr) return;
-  SDL_UpdateTexture(texture, nullptr, framebuffer, VXPWIDTH * 4);
-  SDL_RenderClear(renderer);
-  SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-  SDL_RenderPresent(renderer);
+  sdl.UpdateTexture(texture, nullptr, framebuffer, VXPWIDTH * 4);
+  sdl.RenderClear(renderer);
+  sdl.RenderCopy(renderer, texture, nullptr, nullptr);
+  sdl.RenderPresent(renderer);
 }
 
 // A window position back to drawing-area pixels. While the button is held the pointer
@@ -191,20 +192,21 @@ bool wait(Message* message, unsigned long timeout) {
     return true;
   }
   SDL_Event event;
-  int got = timeout == 0 ? SDL_PollEvent(&event)
-                         : SDL_WaitEventTimeout(&event, static_cast<int>(timeout));
+  int got = timeout == 0         ? sdl.PollEvent(&event)
+            : timeout == FOREVER ? sdl.WaitEvent(&event)
+                                 : sdl.WaitEventTimeout(&event, static_cast<int>(timeout));
   if (got == 0) return false;
   *message = translate(event);
   return true;
 }
 
-unsigned long clock() { return static_cast<unsigned long>(SDL_GetTicks64()); }
+unsigned long clock() { return static_cast<unsigned long>(sdl.GetTicks64()); }
 
 // A short tone; without sound the beep is silent.
 void beep() {
   if (audiofailed) return;
   if (audio == 0) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
       audiofailed = true;
       return;
     }
@@ -214,28 +216,28 @@ void beep() {
     want.channels = 1;
     want.samples = 512;
     SDL_AudioSpec have{};
-    audio = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    audio = sdl.OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (audio == 0 || have.format != AUDIO_S16SYS || have.channels != 1) {
-      if (audio != 0) SDL_CloseAudioDevice(audio);
+      if (audio != 0) sdl.CloseAudioDevice(audio);
       audio = 0;
       audiofailed = true;
       return;
     }
-    SDL_PauseAudioDevice(audio, 0);
+    sdl.PauseAudioDevice(audio, 0);
   }
   // Beeps asked for while one still sounds do not pile up.
-  if (SDL_GetQueuedAudioSize(audio) > 0) return;
+  if (sdl.GetQueuedAudioSize(audio) > 0) return;
   constexpr int RATE = 22050;
   constexpr int LENGTH = RATE / 10;  // 100 ms
   constexpr int PERIOD = RATE / 880;
   std::vector<Sint16> tone(LENGTH);
   for (int i = 0; i < LENGTH; ++i) tone[i] = (i % PERIOD) < PERIOD / 2 ? 4000 : -4000;
-  SDL_QueueAudio(audio, tone.data(), static_cast<Uint32>(tone.size() * sizeof(Sint16)));
+  sdl.QueueAudio(audio, tone.data(), static_cast<Uint32>(tone.size() * sizeof(Sint16)));
 }
 
 void setpointer(int x, int y) {
   if (window == nullptr) return;
-  SDL_WarpMouseInWindow(window, x * windowscale + windowscale / 2,
+  sdl.WarpMouseInWindow(window, x * windowscale + windowscale / 2,
                         y * windowscale + windowscale / 2);
 }
 
@@ -243,7 +245,7 @@ int mousepresent() { return 1; }
 
 }  // namespace
 
-const char* sdlerror() { return SDL_GetError(); }
+const char* sdlerror() { return sdl.GetError != nullptr ? sdl.GetError() : sdlloaderror(); }
 
 const Backend sdlbackend = {"sdl", open, close,      present,     wait,
                             clock, beep, setpointer, mousepresent};

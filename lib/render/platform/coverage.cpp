@@ -32,12 +32,19 @@ Box drawablebox() {
 void paintbox(const Box& box, std::uint32_t color, bool usexor) {
   Box part = intersect(box, drawablebox());
   if (isempty(part)) return;
-  for (std::int64_t y = part.top; y < part.bottom; ++y) {
-    std::uint32_t* row = framebuffer + y * VXPWIDTH;
-    if (usexor) {
-      for (std::int64_t x = part.left; x < part.right; ++x) row[x] ^= color;
-    } else {
-      fillpixels(row + part.left, static_cast<std::size_t>(part.right - part.left), color);
+  auto width = static_cast<std::size_t>(part.right - part.left);
+  auto rows = static_cast<std::size_t>(part.bottom - part.top);
+  std::uint32_t* row = framebuffer + part.top * VXPWIDTH + part.left;
+  if (width == VXPWIDTH && !usexor) {
+    // Whole rows lie end to end: one run.
+    fillpixels(row, width * rows, color);
+  } else {
+    for (std::size_t y = 0; y < rows; ++y, row += VXPWIDTH) {
+      if (usexor) {
+        xorpixels(row, width, color);
+      } else {
+        fillpixels(row, width, color);
+      }
     }
   }
   framechanged = true;

@@ -52,7 +52,7 @@ bool firstpaintqueued() { return paintqueued; }
 
 using namespace vx::platform;
 
-int VXPgetevent(Event* event) {
+int VXPgetevent(Event* event, bool ticks) {
   if (backend == nullptr) vx::fatal("VXPgetevent: no window is open\n");
   Message message;
   bool received = true;
@@ -62,24 +62,27 @@ int VXPgetevent(Event* event) {
     message.kind = MessageKind::paint;
   } else {
     unsigned long now = backend->clock();
-    unsigned long timeout = now >= nexttick ? 0 : nexttick - now;
+    unsigned long timeout = !ticks ? FOREVER : now >= nexttick ? 0 : nexttick - now;
     if (timeout > 0 && framechanged) backend->present();
     received = backend->wait(&message, timeout);
+    now = backend->clock();
     if (!received) {
       // Late ticks are not made up for: one tick per period at most, as timers do.
-      now = backend->clock();
       nexttick += TICK;
       if (nexttick <= now) nexttick = now + TICK;
+      recordticks();
+    } else if (!ticks && now >= nexttick) {
+      // Ticks slept through: they would have changed nothing, but a recording keeps the
+      // time they stand for, and the timer keeps its beat.
+      unsigned long missed = (now - nexttick) / TICK + 1;
+      recordticks(missed);
+      nexttick += missed * TICK;
     }
     if (received && message.kind == MessageKind::quit) {
       recordmessage(message);
       VXinterfaceexit(nullptr);
     }
-    if (received) {
-      recordmessage(message);
-    } else {
-      recordtick();
-    }
+    if (received) recordmessage(message);
   }
   if (received) {
     translate(message);

@@ -62,7 +62,11 @@ int VXPrestorestore(int slot, VXPcoord left, VXPcoord top);
 void VXPsetpalette(const std::uint8_t (*table)[3], int count);
 
 // Events and time.
-int VXPgetevent(Event* event);  // always 1; the quit message ends the program
+// Always 1; the quit message ends the program. Ticks come every 10 ms while `ticks` is
+// true; when the caller says nothing needs them, a window sleeps until its next real
+// event instead (a recording still counts the ticks slept through, and the headless
+// back-end ticks as ever).
+int VXPgetevent(Event* event, bool ticks = true);
 unsigned long VXPmarktime();
 unsigned long VXPelapsed();
 

@@ -55,13 +55,51 @@ void resetpalette();
 // The clip rectangle met with the framebuffer: where drawing may land.
 Box drawablebox();
 
-// Fills n pixels with one colour, four at a time: what every fill and run comes down to.
+// The string store is left out where a sanitizer must see every store.
+#if defined(__SANITIZE_ADDRESS__)
+#define VX_STRING_STORES 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+#define VX_STRING_STORES 0
+#endif
+#endif
+#if !defined(VX_STRING_STORES) && (defined(__x86_64__) || defined(__i386__))
+#define VX_STRING_STORES 1
+#elif !defined(VX_STRING_STORES)
+#define VX_STRING_STORES 0
+#endif
+
+// Fills n pixels with one colour: what every fill and run comes down to.
 inline void fillpixels(std::uint32_t* to, std::size_t n, std::uint32_t color) {
+#if VX_STRING_STORES
+  // Long runs go to the processor's string store, which writes whole cache lines without
+  // reading them first, as memset does; vector stores reach only two thirds of that.
+  // Below a few hundred pixels its start-up costs more than it saves.
+  if (n >= 192) {
+    __asm__ __volatile__("rep stosl" : "+D"(to), "+c"(n) : "a"(color) : "memory");
+    return;
+  }
+#endif
+  // Four at a time: GCC's -O2 leaves a plain loop scalar.
   typedef std::uint32_t Four __attribute__((vector_size(16)));
   const Four four = {color, color, color, color};
   std::size_t i = 0;
   for (; i + 4 <= n; i += 4) std::memcpy(to + i, &four, sizeof four);
   for (; i < n; i++) to[i] = color;
+}
+
+// Exclusive-or of n pixels with one colour, four at a time.
+inline void xorpixels(std::uint32_t* to, std::size_t n, std::uint32_t color) {
+  typedef std::uint32_t Four __attribute__((vector_size(16)));
+  const Four four = {color, color, color, color};
+  std::size_t i = 0;
+  for (; i + 4 <= n; i += 4) {
+    Four pixels;
+    std::memcpy(&pixels, to + i, sizeof pixels);
+    pixels ^= four;
+    std::memcpy(to + i, &pixels, sizeof pixels);
+  }
+  for (; i < n; i++) to[i] ^= color;
 }
 
 // Paints a box in one colour, within the drawable box; exclusive-or when asked.

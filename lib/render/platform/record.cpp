@@ -92,8 +92,8 @@ void recordmessage(const Message& message) {
   flushline();
 }
 
-void recordtick() {
-  if (file != nullptr) ++ticks;
+void recordticks(unsigned long count) {
+  if (file != nullptr) ticks += static_cast<long>(count);
 }
 
 void recordclose() {

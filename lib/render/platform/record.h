@@ -9,8 +9,8 @@ namespace vx::platform {
 void recordopen(const char* path);
 // One message handed to the program; time passed since the last one becomes a wait.
 void recordmessage(const Message& message);
-// One timer tick.
-void recordtick();
+// Timer ticks, handed out or slept through.
+void recordticks(unsigned long count = 1);
 // Ends the recording; harmless when none runs.
 void recordclose();
 

@@ -44,6 +44,22 @@ TEST_F(Screenshots, PngHoldsTheFramebuffer) {
   EXPECT_FALSE(vx::platform::writepng("no/such/dir/shot.png"));
 }
 
+// Screens of few colours are written as palette images of as few bits a pixel as hold
+// them: every such count, and one too many for a palette, comes back pixel for pixel.
+TEST_F(Screenshots, AnyNumberOfColoursComesBackExactly) {
+  VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless", 1);
+  for (std::uint32_t colours : {1u, 2u, 3u, 5u, 17u, 256u, 257u}) {
+    // Bands of rows alike and rows of short runs, every colour somewhere.
+    for (std::uint32_t i = 0; i < 640 * 480; ++i) {
+      std::uint32_t y = i / 640, x = i % 640;
+      std::uint32_t k = (y % 8 < 4 ? y / 4 : y * 640 + x / 3) % colours;
+      framebuffer[i] = (k * 2654435761u) & 0xFFFFFFu;
+    }
+    ASSERT_TRUE(vx::platform::writepng("few.png"));
+    EXPECT_EQ(readpng("few.png"), frame()) << colours;
+  }
+}
+
 TEST_F(Screenshots, ReplayLineTakesTheFrameAsItIsWhenReached) {
   vxtest::writefile("s.txt", "screenshot one.png\nexpose\nscreenshot two.png\n");
   VXPopenwindow("t", nullptr, nullptr, "--vx-replay=s.txt --vx-screenshot=end.png", 1);

@@ -1,0 +1,35 @@
+// SDL2, loaded when the first window is asked for. Linked, it would bring its audio,
+// Wayland, X and codec libraries (some fifty) into every program at start-up, windows
+// or not; loaded here, a headless run never maps them.
+#pragma once
+
+#include <SDL.h>
+
+namespace vx::platform {
+
+// The SDL functions the sdl back-end calls, without their SDL_ prefix.
+// clang-format off
+#define VX_SDL_FUNCTIONS(X)                                                           \
+  X(CloseAudioDevice) X(CreateRenderer) X(CreateTexture) X(CreateWindow)              \
+  X(DestroyRenderer) X(DestroyTexture) X(DestroyWindow) X(GetCurrentVideoDriver)      \
+  X(GetError) X(GetQueuedAudioSize) X(GetTicks64) X(InitSubSystem) X(OpenAudioDevice) \
+  X(PauseAudioDevice) X(PollEvent) X(QueueAudio) X(Quit) X(RenderClear) X(RenderCopy) \
+  X(RenderPresent) X(SetError) X(SetHint) X(StartTextInput) X(UpdateTexture)          \
+  X(WaitEvent) X(WaitEventTimeout) X(WarpMouseInWindow) X(WasInit)
+// clang-format on
+
+struct Sdl {
+#define VX_SDL_MEMBER(name) decltype(&::SDL_##name) name = nullptr;
+  VX_SDL_FUNCTIONS(VX_SDL_MEMBER)
+#undef VX_SDL_MEMBER
+};
+
+// Filled by loadsdl.
+extern Sdl sdl;
+
+// Loads SDL2 and finds its functions, once; false when it cannot, with the reason in
+// sdlloaderror().
+bool loadsdl();
+const char* sdlloaderror();
+
+}  // namespace vx::platform
