@@ -11,17 +11,6 @@ namespace {
 // The label on the button "color" whose width places the swatch.
 constexpr const char* FILLCOLOR = "Fill Color:";
 
-struct FieldInfo {
-  int left = 0, top = 0, width = 0, height = 0;
-  unsigned char color = 0;
-};
-
-FieldInfo field(const char* name) {
-  FieldInfo f;
-  VXgetfieldinfo(name, &f.left, &f.top, &f.width, &f.height, &f.color);
-  return f;
-}
-
 void writehello() {
   FieldInfo f = field("hello1");
   VXsetcolor(f.color);

@@ -29,17 +29,6 @@ struct Band {
   int startx, starty, left, top, width, height;
 } band{};
 
-struct FieldInfo {
-  int left = 0, top = 0, width = 0, height = 0;
-  unsigned char color = 0;
-};
-
-FieldInfo field(const char* name) {
-  FieldInfo f;
-  VXgetfieldinfo(name, &f.left, &f.top, &f.width, &f.height, &f.color);
-  return f;
-}
-
 void fillfield(const char* name) {
   FieldInfo f = field(name);
   VXsetcolor(f.color);
@@ -81,6 +70,12 @@ void xorband(const FieldInfo& area) {
 }
 
 }  // namespace
+
+FieldInfo field(const char* name) {
+  FieldInfo f;
+  VXgetfieldinfo(name, &f.left, &f.top, &f.width, &f.height, &f.color);
+  return f;
+}
 
 void drawobjects() {
   for (const Object& o : objects) drawobject(o);

@@ -64,4 +64,11 @@ int toggle_border_func(const char* name);
 int toggle_fill_func(const char* name);
 int map_logo_color(std::uint16_t value, int column, int row, int repeat);
 
+// A field of the description: where the program writes, and in which colour.
+struct FieldInfo {
+  int left = 0, top = 0, width = 0, height = 0;
+  unsigned char color = 0;
+};
+FieldInfo field(const char* name);
+
 }  // namespace zeftest

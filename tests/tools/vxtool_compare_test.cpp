@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "tools/run_vxtool.h"
 
 using vxtest::readfile;
 
@@ -14,9 +15,7 @@ namespace {
 class VxtoolCompare : public vxtest::VxTest {};
 
 int compare(const std::string& a, const std::string& b) {
-  std::string command = std::string(VXTOOL) + " compare " + a + " " + b + " >out.txt 2>err.txt";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return vxtest::runvxtool(std::string("compare ").append(a).append(" ").append(b));
 }
 
 TEST_F(VxtoolCompare, TellsWhetherAndWherePicturesDiffer) {

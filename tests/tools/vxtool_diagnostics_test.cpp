@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/fixture.h"
+#include "tools/run_vxtool.h"
 
 using vxtest::readfile;
 using vxtest::writefile;
@@ -16,12 +17,7 @@ namespace {
 
 class VxtoolDiagnostics : public vxtest::VxTest {};
 
-int vxtool(const std::string& arguments) {
-  std::string command =
-      "timeout 60 " + std::string(VXTOOL) + " " + arguments + " >out.txt 2>err.txt";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int vxtool(const std::string& arguments) { return vxtest::runvxtool(arguments); }
 
 // The diagnostics' first lines, and the summary after the shown ones.
 std::vector<std::string> headlines(const std::string& err, const std::string& file) {

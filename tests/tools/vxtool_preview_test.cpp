@@ -7,16 +7,14 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "tools/run_vxtool.h"
 
 namespace {
 
 class VxtoolPreview : public vxtest::VxTest {};
 
 int preview(const std::string& arguments) {
-  std::string command =
-      "timeout 120 " + std::string(VXTOOL) + " preview " + arguments + " >out.txt 2>err.txt";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return vxtest::runvxtool(std::string("preview ").append(arguments), 120);
 }
 
 const std::string SAMPLE = std::string(VX_DATA) + "/everything.inf";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/fixture.h"
+#include "tools/run_vxtool.h"
 #include "vx.h"
 
 using vxtest::readfile;
@@ -14,12 +15,7 @@ namespace {
 
 class VxtoolUsage : public vxtest::VxTest {};
 
-int vxtool(const std::string& arguments) {
-  std::string command =
-      "timeout 60 " + std::string(VXTOOL) + " " + arguments + " >out.txt 2>err.txt";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int vxtool(const std::string& arguments) { return vxtest::runvxtool(arguments); }
 
 TEST_F(VxtoolUsage, HelpShowsEveryCommandAndOption) {
   for (const char* asked : {"--help", "-h", "help"}) {
