@@ -1,4 +1,6 @@
 // Opening files by "/"-separated paths, and the size of an open stream.
+#include "core/files.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,4 +41,18 @@ extern "C" int32_t VXfilesize(FILE* stream) {
   std::fseek(stream, position, SEEK_SET);
   if (size < 0 || size > INT32_MAX) vx::fatal("Error: VXfilesize unable to determine file size.");
   return static_cast<int32_t>(size);
+}
+
+std::FILE* vx::openreadable(const char* path, const char* mode) {
+  std::FILE* file = VXopenfile(path, mode);
+  if (file == nullptr) return nullptr;
+  int c = std::getc(file);
+  if (c == EOF && std::ferror(file) != 0) {
+    int reason = errno;
+    std::fclose(file);
+    errno = reason;
+    return nullptr;
+  }
+  if (c != EOF) std::ungetc(c, file);
+  return file;
 }

@@ -29,7 +29,7 @@ bool processpopupchoice(int y, int k) {
     recordaction(0, "", "", -1);
     return false;
   }
-  if (item.callback == nullptr) return true;
+  if (!hasentrypoint(item.callback)) return true;
   if (popup.checklist != 0) {
     toggleitemcheck(p, k, highlightcolor);
   } else {

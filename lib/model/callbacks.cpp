@@ -79,6 +79,18 @@ int callgeneric(const FunctionEntry* entry, VXcall call) {
 
 void reindexcallbacks() { indexed = false; }
 
+bool hasentrypoint(const FunctionEntry* entry) {
+  if (entry == nullptr) return false;
+  switch (entry->form) {
+    case VXFORM_NAME: return entry->call.named != nullptr;
+    case VXFORM_DRAG: return entry->call.drag != nullptr;
+    case VXFORM_EVENT: return entry->call.event != nullptr;
+    case VXFORM_PLAIN: return entry->call.plain != nullptr;
+    case VXFORM_GENERIC: return entry->call.generic != nullptr;
+  }
+  return false;
+}
+
 const FunctionEntry* bindexact(const char* name, VXform role) {
   int row = findrow(name);
   if (row < 0) notfound("function", name);
@@ -93,7 +105,7 @@ const FunctionEntry* bindfunction(const char* name, VXform role) {
 }
 
 int callname(const FunctionEntry* entry, const char* name) {
-  if (entry == nullptr) return 0;
+  if (!hasentrypoint(entry)) return 0;
   checkform(entry, VXFORM_NAME);
   if (entry->form == VXFORM_GENERIC)
     return callgeneric(entry, {VXFORM_NAME, 0, 0, 0, name, nullptr, nullptr});
@@ -101,7 +113,7 @@ int callname(const FunctionEntry* entry, const char* name) {
 }
 
 int calldrag(const FunctionEntry* entry, int x, int y, int code, const char* name) {
-  if (entry == nullptr) return 0;
+  if (!hasentrypoint(entry)) return 0;
   checkform(entry, VXFORM_DRAG);
   if (entry->form == VXFORM_GENERIC)
     return callgeneric(entry, {VXFORM_DRAG, x, y, code, name, nullptr, nullptr});
@@ -109,7 +121,7 @@ int calldrag(const FunctionEntry* entry, int x, int y, int code, const char* nam
 }
 
 int callevent(const FunctionEntry* entry, int x, int y, int arg) {
-  if (entry == nullptr) return 0;
+  if (!hasentrypoint(entry)) return 0;
   checkform(entry, VXFORM_EVENT);
   if (entry->form == VXFORM_GENERIC)
     return callgeneric(entry, {VXFORM_EVENT, x, y, arg, nullptr, nullptr, nullptr});
@@ -117,7 +129,7 @@ int callevent(const FunctionEntry* entry, int x, int y, int arg) {
 }
 
 int callplain(const FunctionEntry* entry) {
-  if (entry == nullptr) return 0;
+  if (!hasentrypoint(entry)) return 0;
   checkform(entry, VXFORM_PLAIN);
   if (entry->form == VXFORM_GENERIC)
     return callgeneric(entry, {VXFORM_PLAIN, 0, 0, 0, nullptr, nullptr, nullptr});

@@ -17,7 +17,11 @@ const FunctionEntry* bindfunction(const char* name, VXform role);
 // The same without skipping an "@" (the redraw function is bound this way).
 const FunctionEntry* bindexact(const char* name, VXform role);
 
-// Calls through an entry in one role; a null entry does nothing and returns 0.
+// True when the entry is a row whose entry point is set.
+bool hasentrypoint(const FunctionEntry* entry);
+
+// Calls through an entry in one role; a null entry, or a row without an entry point,
+// does nothing and returns 0.
 int callname(const FunctionEntry* entry, const char* name);
 int calldrag(const FunctionEntry* entry, int x, int y, int code, const char* name);
 int callevent(const FunctionEntry* entry, int x, int y, int arg);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/files.h"
 #include "model/model.h"
 #include "ops/messages.h"
 #include "render/platform/platform.h"
@@ -20,10 +21,18 @@ constexpr int LINECHARS = 80;
 int page = 0;  // the page the next call in mode 1 shows, from 0
 
 // Reads one line (or 80 characters of one); false at the end of the file. Whatever the
-// bytes, the line is a string, and what is not printable is drawn as a blank.
+// bytes, the line is a string, and what is not printable is drawn as a blank: a NUL
+// byte too, which would otherwise end the line early and hide a form feed after it.
 bool readline(std::FILE* file, char (&line)[LINECHARS + 1], bool* pageends) {
-  if (std::fgets(line, sizeof line, file) == nullptr) return false;
-  *pageends = std::strchr(line, FORMFEED) != nullptr;
+  int n = 0;
+  int c = 0;
+  while (n < LINECHARS && (c = std::getc(file)) != EOF) {
+    line[n++] = c == '\0' ? ' ' : static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  line[n] = '\0';
+  if (n == 0) return false;
+  *pageends = std::memchr(line, FORMFEED, static_cast<std::size_t>(n)) != nullptr;
   return true;
 }
 
@@ -69,7 +78,7 @@ int VXhelp(const char* file, int mode, int store, int message) {
       break;
     default: break;
   }
-  std::FILE* in = VXopenfile(file, "r");
+  std::FILE* in = vx::openreadable(file, "r");
   int shown = 0;
   if (in != nullptr) {
     char line[LINECHARS + 1];

@@ -67,8 +67,7 @@ void eachvalue(Visit visit) {
 }  // namespace
 
 void VXsavestate(FILE* stream) {
-  eachvalue([stream](int& field, int, int, Value which, int a, int b) {
-    if (writevalue(stream, field)) return;
+  auto report = [](Value which, int a, int b) {
     // A window's own value is reported in one piece, with two blanks.
     if (which == Value::window) {
       VXerror(0, "Error while saving state of program.  Win[%d].active\n", a);
@@ -76,7 +75,20 @@ void VXsavestate(FILE* stream) {
     }
     VXerror(0, "Error while saving state of program.");
     fieldreport(which, a, b);
+  };
+  struct {
+    Value which;
+    int a, b;
+    bool failed;
+  } last{Value::window, 0, 0, true};
+  eachvalue([&](int& field, int, int, Value which, int a, int b) {
+    last = {which, a, b, !writevalue(stream, field)};
+    if (last.failed) report(which, a, b);
   });
+  // Values still in the stream's buffer are not saved yet: a device that is full says
+  // so only here, and the report names the last value, which did not reach it.
+  if (stream != nullptr && !last.failed && std::fflush(stream) != 0)
+    report(last.which, last.a, last.b);
 }
 
 void VXloadstate(FILE* stream) {

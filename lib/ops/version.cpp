@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/files.h"
 #include "model/getname.h"
 #include "model/model.h"
 #include "ops/messages.h"
@@ -18,7 +19,7 @@ namespace {
 char versionline[80] = "";
 
 void readversion(const char* file) {
-  std::FILE* in = VXopenfile(file, "r");
+  std::FILE* in = vx::openreadable(file, "r");
   if (in == nullptr) {
     VXerror(0, "Can't open version file |%s|\n", file != nullptr ? file : "");
     return;

@@ -35,8 +35,8 @@ void VXdrawpicture(const Picture* picture, int x, int y, int width, int height, 
   const unsigned char* start = memoryrowstart(*picture, r0);
   for (long long i = 0; i < rows; i++) {
     int row = r0 + static_cast<int>(i / factor);
-    if (i > 0 && i % factor == 0) start += picture->rowlengths[row];
-    MemoryRow runs(picture->tag, start, start + picture->rowlengths[row + 1]);
+    if (i > 0 && i % factor == 0) start += rowlength(*picture, row);
+    MemoryRow runs(picture->tag, start, start + rowlength(*picture, row + 1));
     Run run{};
     int k = 0;
     long at = 0;

@@ -1,6 +1,7 @@
 // The size of a picture in a file, and a whole picture loaded into the caller's buffer.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "picture/rl4.h"
 #include "vx.h"
@@ -26,17 +27,22 @@ int VXloadpicture(FILE* file, Picture* picture, unsigned char* buffer) {
   if (std::fread(buffer, 1, static_cast<std::size_t>(body), file) != static_cast<std::size_t>(body))
     return 0;
   // The row lengths in host order, entry 0 (the file's row offset) 0. Lengths that
-  // claim more bytes than the body holds are cut, so that no reader goes past it.
-  auto* lengths = reinterpret_cast<std::uint16_t*>(buffer);
+  // claim more bytes than the body holds are cut, so that no reader goes past it. The
+  // buffer may sit at any address: entries are stored a byte at a time.
+  auto store = [&](long r, long length) {
+    auto value = static_cast<std::uint16_t>(length);
+    std::memcpy(buffer + 2 * r, &value, 2);
+  };
   long left = body - table;
-  lengths[0] = 0;
+  store(0, 0);
   for (long r = 1; r <= picture->rows; r++) {
     long length = buffer[2 * r] | buffer[2 * r + 1] << 8;
     if (length > left) length = left;
-    lengths[r] = static_cast<std::uint16_t>(length);
+    store(r, length);
     left -= length;
   }
-  picture->rowlengths = lengths;
+  // Only a buffer at an even address may be read through this as an array.
+  picture->rowlengths = reinterpret_cast<std::uint16_t*>(buffer);
   picture->runs = buffer + table;
   picture->runsize = runsize(picture->tag);
   return 1;

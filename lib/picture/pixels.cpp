@@ -11,13 +11,13 @@ namespace vx::picture {
 
 const unsigned char* memoryrowstart(const Picture& picture, int row) {
   const unsigned char* start = picture.runs;
-  for (int r = 1; r <= row; r++) start += picture.rowlengths[r];
+  for (int r = 1; r <= row; r++) start += rowlength(picture, r);
   return start;
 }
 
 MemoryRow memoryrow(const Picture& picture, int row) {
   const unsigned char* start = memoryrowstart(picture, row);
-  return {picture.tag, start, start + picture.rowlengths[row + 1]};
+  return {picture.tag, start, start + rowlength(picture, row + 1)};
 }
 
 }  // namespace vx::picture

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "vx.h"
 
@@ -82,6 +83,14 @@ class MemoryRow {
   const unsigned char* p_;
   const unsigned char* end_;
 };
+
+// Entry r of a picture's row-length table. The table lies in the caller's buffer, which
+// may sit at any address, so entries are copied out rather than read in place.
+inline int rowlength(const Picture& picture, int r) {
+  std::uint16_t length = 0;
+  std::memcpy(&length, reinterpret_cast<const unsigned char*>(picture.rowlengths) + 2 * r, 2);
+  return length;
+}
 
 // The runs of row `row` of a loaded picture, found by adding up the lengths of the rows
 // before it, and where they start.

@@ -48,6 +48,8 @@ int shownitems(int p) {
 }
 
 void openpopup(int p) {
+  // Checked before anything changes, so that a refused open leaves no trace.
+  if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
   DrawState saved = rememberdrawstate();
   VXPsetlinewidth(1);
   windowatopening = currentwindowindex();
@@ -57,7 +59,6 @@ void openpopup(int p) {
   shownlevel++;
   popup.active = 1;
   popup.height = rowsheight(shownitems(p));
-  if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
   setstoreoccupied(1, true);
   // A free store holds no image, so this save is never refused.
   VXPsavestore(1, popup.left, popup.top, popup.width, popup.height);

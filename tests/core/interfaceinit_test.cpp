@@ -4,8 +4,10 @@
 
 #include "model/colors.h"
 #include "model/model.h"
+#include "model/settings.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
+#include "render/stores.h"
 #include "render/windows.h"
 #include "support/interface_fixture.h"
 #include "vx.h"
@@ -41,13 +43,21 @@ TEST_F(InterfaceInit, ComesUpWithTheFileLoadedThePaletteSetAndNothingDrawn) {
 }
 
 TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
-  bringup(ONE + "popup(menu 0 0 black white black black 0)\nplabel(a 1 press |A|)\n");
+  bringup(ONE +
+          "popup(menu 0 0 black white black black 0)\nplabel(a 1 press |A|)\n"
+          "window(held 0 0 50 50 black white black 0 0 2)\nredrawfunc(redraw)\n");
+  VXshowwindow("held", 1, 1);
+  ASSERT_TRUE(vx::storeoccupied(2));
+  ASSERT_NE(vx::redrawfunction, nullptr);
   bringup(
       "window(root 0 0 10 10 black white black 0 1 0)\nwindow(two 0 0 5 5 black white black 0 0 "
       "0)\n");
   EXPECT_EQ(model.nwindows, 2);
   EXPECT_EQ(model.npopups, 0);
   EXPECT_STREQ(model.Win[1].name, "two");
+  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_FALSE(vx::storeoccupied(2));
+  EXPECT_EQ(vx::redrawfunction, nullptr);
   if (__lsan_do_recoverable_leak_check != nullptr) {
     EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
   }

@@ -51,10 +51,10 @@ TEST_F(DragAreas, ADisabledAreaEndsItsPressAndTheNextDragBeginsAfresh) {
   release(40, 110);
   VXenablebutton("root", "pad", 0);
   press(30, 150);
-  move(40, 150);
+  move(30, 160);  // straight down: a move all the same
   EXPECT_EQ(calls(),
             "drag(10, 10, 4); drag(20, 10, 1); drag(20, 10, 4); "
-            "drag(10, 50, 4); drag(20, 50, 1); drag(20, 50, 4)");
+            "drag(10, 50, 4); drag(10, 60, 1); drag(10, 60, 4)");
 }
 
 TEST_F(DragAreas, TheEleventhAreaUnderThePointerIsFatal) {

@@ -67,4 +67,25 @@ TEST_F(PopupChoice, ACheckListTogglesAndStaysOpen) {
   EXPECT_EQ(calls(), "dismiss()");
 }
 
+// A row without an entry point, as a table being filled in has: choosing its item does
+// nothing, and the popup stays.
+TEST_F(PopupChoice, AnItemWhoseRowHasNoEntryPointDoesNothing) {
+  static const FunctionEntry rows[] = {{"empty", static_cast<VXnamefunc>(nullptr)},
+                                       {"none", static_cast<VXplainfunc>(nullptr)}};
+  VXsetfunctiontable(rows, 2);
+  bringup(
+      "popup(p 400 100 peach black dgray black 0 none)\n"
+      "plabel(one 1 empty |One|)\n"
+      "window(root 0 0 640 480 black white black 0 1 0)\n");
+  for (int checklist : {0, 1}) {
+    vx::model.Popups[0].checklist = checklist;
+    VXopenpopup("p");
+    click(420, 108);
+    EXPECT_EQ(vx::openedpopup, 0);
+    EXPECT_EQ(vx::model.Popups[0].item[0].checked, 0);
+    click(420, 400);  // a dismissal through a row without an entry point
+    EXPECT_EQ(vx::openedpopup, -1);
+  }
+}
+
 }  // namespace

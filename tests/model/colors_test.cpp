@@ -110,15 +110,18 @@ TEST_F(Colors, Aliases) {
   vx::addalias("chain", "text");
   vx::addalias("dgray", "white");  // hidden by the palette name
   vx::addalias("Paper", "white");
-  vx::addalias("paper", "black");  // the first definition wins
+  vx::addalias("paper", "black");   // the first definition wins
+  vx::addalias("gone", "nowhere");  // ... even when its colour is missing
+  vx::addalias("gone", "white");
   vx::addpaletteentry("ink", 1, 1, 1);
   EXPECT_EQ(convertcolor("TEXT"), 8);
   EXPECT_EQ(convertcolor("dgray"), 2);
   EXPECT_EQ(convertcolor("paper"), 1);
-  EXPECT_EQ(vx::aliascount(), 5);
+  EXPECT_EQ(vx::aliascount(), 7);
   EXPECT_STREQ(vx::aliasname(0), "text");
   EXPECT_STREQ(vx::aliascolor(0), "ink");
   EXPECT_FATAL(convertcolor("chain"), notfound("chain"), banner() + notfound("chain"));
+  EXPECT_FATAL(convertcolor("gone"), notfound("gone"), banner() + notfound("gone"));
 }
 
 TEST_F(Colors, TheFiftyFirstAliasIsFatal) {

@@ -1,4 +1,5 @@
 // The help viewer's pages and buttons, and the version line.
+#include <filesystem>
 #include <string>
 
 #include "model/model.h"
@@ -77,20 +78,30 @@ TEST_F(Help, AFormFeedEndsAPageAndAnythingElseIsABlank) {
                                                       {66, 89, std::string(20, 'x') + " "}}));
   EXPECT_EQ(buttons(), "0 1");
 
-  vxtest::writefile("binary.txt", std::string("a\0b\x01\xff\n\x7f", 8));
+  // A NUL byte is a blank too, and the rest of its line is read, form feed included.
+  vxtest::writefile("binary.txt", std::string("a\0b\x01\xff\f\nnext\n", 12));
   EXPECT_EQ(VXhelp("binary.txt", 0, 0, 0), 1);
-  EXPECT_EQ(VXhelp("none.txt", 0, 0, 0), 0);
-  EXPECT_EQ(buttons(), "0 0");
-  EXPECT_EQ(vxtest::ink(HELPINK), vxtest::textpixels(HELPINK, vx::FONT_NORMAL,
-                                                     {{66, 63, "Unable to open this help file"}}));
+  EXPECT_EQ(vxtest::ink(HELPINK),
+            vxtest::textpixels(HELPINK, vx::FONT_NORMAL, {{66, 63, "a b     "}}));
+  EXPECT_EQ(buttons(), "1 0");
+  // A folder is a file that cannot be opened.
+  std::filesystem::create_directory("folder");
+  for (const char* file : {"none.txt", "folder"}) {
+    EXPECT_EQ(VXhelp(file, 0, 0, 0), 0);
+    EXPECT_EQ(buttons(), "0 0");
+    EXPECT_EQ(
+        vxtest::ink(HELPINK),
+        vxtest::textpixels(HELPINK, vx::FONT_NORMAL, {{66, 63, "Unable to open this help file"}}));
+  }
 }
 
 TEST_F(Help, TheVersionLineIsReadOnceAndShownAtItsField) {
+  std::filesystem::create_directory("folder");
   EXPECT_EQ(VXversion("none.txt"), 0);
-  EXPECT_EQ(VXversion("none.txt"), 0);
+  EXPECT_EQ(VXversion("folder"), 0);
   EXPECT_EQ(vxtest::readfile("error.log"), vxtest::banner() +
                                                "Can't open version file |none.txt|\n" +
-                                               "Can't open version file |none.txt|\n");
+                                               "Can't open version file |folder|\n");
   vxtest::writefile("version.txt",
                     "vx\nversion in lower case\nVersion 2.0.6 of today\nVersion 9\n");
   VXselectwindow("help");

@@ -112,6 +112,16 @@ TEST_F(State, AShortOrForeignFileIsReportedValueByValueAndChangesNothingElse) {
       << log;
   EXPECT_NE(log.find("Error while saving state of program.Popups[0].item[1].checked\n"),
             std::string::npos);
+
+  // A buffered stream takes every value and fails only when flushed: the flush at the end
+  // reports it, naming the last value.
+  full = std::fopen("/dev/full", "wb");
+  ASSERT_NE(full, nullptr);
+  vx::closelogs();
+  VXsavestate(full);
+  std::fclose(full);
+  EXPECT_EQ(vxtest::readfile("error.log"),
+            vxtest::banner() + "Error while saving state of program.Popups[0].item[1].checked\n");
 }
 
 }  // namespace

@@ -168,6 +168,17 @@ TEST_F(TestDriver, DrivesAnInterfaceAndComparesItsScreen) {
   EXPECT_EQ(vxtest::readfile("error.log"), vxtest::banner() + said);
 }
 
+// Ticks and keys before any motion happen where the loop put the pointer.
+TEST_F(TestDriver, ThePointerStartsAtTheCentre) {
+  bringup();
+  VXtestkey('a');
+  VXtestrun(1);
+  int x = 0, y = 0;
+  VXwgetpointer(&x, &y);
+  EXPECT_EQ(x, 320);
+  EXPECT_EQ(y, 240);
+}
+
 TEST_F(TestDriver, MistakesAreFatalAndNameTheFunction) {
   const std::string untested =
       "VXtestclick: not in test mode; call VXteststart before the application's start-up\n";

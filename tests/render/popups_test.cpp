@@ -1,6 +1,7 @@
 // Popup menus: rows, drawing, the highlight band, check marks, opening and closing.
 #include "render/popups.h"
 
+#include "core/log.h"
 #include "events/pointer.h"
 #include "render/fixture_colors.h"
 #include "render/render_fixture.h"
@@ -109,6 +110,14 @@ TEST_F(Popups, OpeningWhileStoreOneIsHeldIsFatal) {
   vx::setstoreoccupied(1, true);
   EXPECT_FATAL(vx::openpopup(0), "Error - bstore 1 is already occupied.\n",
                banner() + "Error - bstore 1 is already occupied.\n");
+  // A tool that goes on after the report finds nothing half done.
+  vx::setreporthook([](int, const char*) -> bool { throw 0; });
+  EXPECT_ANY_THROW(vx::openpopup(0));
+  vx::setreporthook(nullptr);
+  EXPECT_EQ(vx::openedpopup, -1);
+  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(popup().active, 0);
+  EXPECT_EQ(vx::currentwindowindex(), 1);
 }
 
 TEST_F(Popups, OpeningWithoutARootWindowIsFatal) {

@@ -40,8 +40,12 @@ void translate(const Message& message) {
 }  // namespace
 
 void startevents() {
-  // A new window starts from a clean record: nothing of an earlier window's events.
+  // A new window starts from a clean record: nothing of an earlier window's events,
+  // and the pointer where the loop puts it before the first event, at the centre, so
+  // that a tick or key before any motion does not report the top-left corner.
   record = Event{};
+  record.x = VXPWIDTH / 2;
+  record.y = VXPHEIGHT / 2;
   paintqueued = true;
   nexttick = backend->clock() + TICK;
 }

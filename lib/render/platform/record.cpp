@@ -19,9 +19,12 @@ long ticks = 0;
 bool first = true;  // nothing recorded yet: no tick of an earlier action to take off
 
 // Replaying adds one tick after every action, so that tick is not written as a wait.
+// A wait longer than one line may hold is written as several, so that what is recorded
+// can always be played.
 void flushwait() {
-  long wait = first ? ticks : ticks - 1;
-  if (wait > 0) std::fprintf(file, "wait %ld\n", wait * static_cast<long>(TICK));
+  long wait = (first ? ticks : ticks - 1) * static_cast<long>(TICK);
+  for (; wait > MAXWAIT; wait -= MAXWAIT) std::fprintf(file, "wait %ld\n", MAXWAIT);
+  if (wait > 0) std::fprintf(file, "wait %ld\n", wait);
   ticks = 0;
   first = false;
 }

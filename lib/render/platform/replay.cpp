@@ -44,7 +44,6 @@ constexpr ActionName ACTIONS[] = {
     {"quit", Action::quit},
 };
 
-constexpr long MAXWAIT = 3600000;  // an hour of virtual time
 constexpr long MAXSTEPS = 10000;
 
 // One line being read, for its error messages.

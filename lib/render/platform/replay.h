@@ -43,6 +43,10 @@ struct ScriptLine {
   int number = 0;      // the line's number in its file
 };
 
+// The longest wait one line may hold: an hour, in milliseconds. Longer waits take
+// several lines.
+constexpr long MAXWAIT = 3600000;
+
 // Reads and checks the whole script before anything runs; a line that cannot be read
 // is fatal with "FILE:LINE: what: |the line|", and so is a script that cannot be read.
 std::vector<ScriptLine> readscript(const char* path);

@@ -60,7 +60,7 @@ TEST_F(HeadlessEvents, ScriptGivesEventsWithVirtualTime) {
   VXPopenwindow("t", nullptr, nullptr, "app --vx-replay=tour.txt", 1);
   const int K = KEYPRESS, M = MOTION;
   expectsequence({
-      {EXPOSE, 0, 0, 0, 0},  // the window's first paint
+      {EXPOSE, 0, 320, 240, 0},  // the window's first paint, the pointer at the centre
       {M, 0, 10, 20, 0},
       {M, 0, 10, 20, 10},  // every action is followed by one tick
       {BUTTONPRESS, 0, 30, 40, 10},
@@ -101,7 +101,7 @@ TEST_F(HeadlessEvents, QueuedEventsComeBeforeTheScriptAndBringNoTicks) {
   headless::pushkey(ARROWUP);
   headless::pushmove(9, 10);
   expectsequence({
-      {EXPOSE, 0, 0, 0, 0},
+      {EXPOSE, 0, 320, 240, 0},
       {BUTTONPRESS, 0, 5, 6, 0},
       {MOTION, 0, 5, 6, 10},
       {MOTION, 0, 5, 6, 20},

@@ -61,6 +61,34 @@ TEST_F(Recording, ReplayedSessionIsRecordedInTheScriptFormat) {
             "# recorded session\nwait 20\nmove 5 6\nwait 50\npress 7 8\nrelease 7 8\n");
 }
 
+// An hour and a second of idle time is more than one wait line may hold: it is recorded
+// as two, and the recording plays back. The recording is the second of its process: it
+// starts afresh, its first wait whole.
+TEST_F(Recording, ALongIdleIsRecordedSoThatItPlaysBack) {
+  vxtest::writefile("move.txt", "move 3 4\n");
+  vxtest::writefile("idle.txt", "wait 3600000\nwait 1000\nmove 1 2\nquit\n");
+  EXPECT_EXIT(
+      {
+        VXPopenwindow("t", nullptr, nullptr, "--vx-replay=move.txt --vx-record=move.rec", 1);
+        Event event;
+        VXPgetevent(&event);  // the first paint
+        VXPgetevent(&event);  // the move
+        VXPopenwindow("t", nullptr, nullptr, "--vx-replay=idle.txt --vx-record=rec.txt", 1);
+        for (;;) VXPgetevent(&event);
+      },
+      ::testing::ExitedWithCode(0), "");
+  VXPopenwindow("t", nullptr, nullptr, "--vx-replay=rec.txt --vx-record=again.txt", 1);
+  EXPECT_EXIT(
+      {
+        Event event;
+        for (;;) VXPgetevent(&event);
+      },
+      ::testing::ExitedWithCode(0), "");
+  const char* expected = "# recorded session\nwait 3600000\nwait 1000\nmove 1 2\nquit\n";
+  EXPECT_EQ(vxtest::readfile("rec.txt"), expected);
+  EXPECT_EQ(vxtest::readfile("again.txt"), expected);
+}
+
 TEST_F(Recording, ARecordingThatCannotBeWrittenIsFatal) {
   EXPECT_TOOLKITFATAL(
       VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless --vx-record=no/dir/r.txt", 1),

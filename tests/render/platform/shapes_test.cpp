@@ -80,6 +80,13 @@ TEST_F(Shapes, WidthThreeIsASquarePenCentredOnThePath) {
   Pixels band = boxpixels(9, 9, 8, 8);
   for (auto p : boxpixels(12, 12, 2, 2)) band.erase(p);
   EXPECT_EQ(inked(), band);
+
+  // A rectangle with no width or no height has no outline to draw.
+  vx::platform::opendrawing();
+  VXPsetlinewidth(3);
+  VXPrect(10, 10, 0, 6);
+  VXPrect(10, 10, 6, 0);
+  EXPECT_EQ(inked(), Pixels{});
 }
 
 TEST_F(Shapes, OnlyWidthsOneAndThreeAreAccepted) {

@@ -1,0 +1,13 @@
+// Opening files the library reads.
+#pragma once
+
+#include <cstdio>
+
+namespace vx {
+
+// Opens a file for reading through VXopenfile, or null when it cannot be opened or its
+// first byte cannot be read: a folder opens on some systems and then reads nothing, and
+// is no more readable than a missing file.
+std::FILE* openreadable(const char* path, const char* mode);
+
+}  // namespace vx
