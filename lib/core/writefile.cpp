@@ -32,6 +32,18 @@ bool inplace(const char* path, const std::function<bool(std::FILE*)>& write) {
   return file != nullptr && finish(file, write);
 }
 
+// A new file in `folder`, named after `base` when the name has room for it; -1 with
+// errno set when the folder takes no new file.
+int maketemporary(const std::string& folder, const std::string& base, std::vector<char>* name) {
+  for (const std::string& pattern : {folder + "." + base + ".XXXXXX", folder + ".vx.XXXXXX"}) {
+    name->assign(pattern.begin(), pattern.end());
+    name->push_back('\0');
+    int descriptor = mkstemp(name->data());
+    if (descriptor >= 0 || errno != ENAMETOOLONG) return descriptor;
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
@@ -59,12 +71,11 @@ bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
   std::string::size_type slash = target.rfind('/');
   std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string pattern = folder + "." + base + ".XXXXXX";
-  std::vector<char> temporary(pattern.begin(), pattern.end());
-  temporary.push_back('\0');
-  int descriptor = mkstemp(temporary.data());
-  // A folder that takes no new files may still let the file itself be written.
-  if (descriptor < 0) return inplace(path, write);
+  std::vector<char> temporary;
+  // Never written in place instead: a write that failed half way would leave neither
+  // the old file nor the new one.
+  int descriptor = maketemporary(folder, base, &temporary);
+  if (descriptor < 0) return false;
 
   // The new file gets the old one's permissions, or those a new file gets here.
   mode_t mask = umask(0);
