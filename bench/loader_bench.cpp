@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/log.h"
+#include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
 #include "render/platform/raster.h"
@@ -71,7 +72,7 @@ std::string description(std::size_t bytes) {
 
 void load(const std::string& text) {
   // Labels are measured in their font as they load.
-  static bool fonts = (vx::platform::opendrawing(), true);
+  static bool fonts = (vx::platform::opendrawing(), vx::connectlayers(), true);
   benchmark::DoNotOptimize(fonts);
   vx::setcolorcount(16);
   vx::loaddescriptiontext(text.data(), text.size());

@@ -8,6 +8,7 @@
 
 #include "core/log.h"
 #include "events/dispatch.h"
+#include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/settings.h"
@@ -38,6 +39,7 @@ inline const FunctionEntry TABLE[] = {
 
 // The hook, and the table for the loader.
 inline void start() {
+  vx::connectlayers();
   vx::setreporthook(hook);
   VXsetfunctiontable(TABLE, static_cast<int>(std::size(TABLE)));
 }

@@ -1,6 +1,7 @@
 // Bringing the interface up: logs, window, description, palette, stores.
 #include "core/log.h"
 #include "events/dispatch.h"
+#include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/settings.h"
@@ -14,6 +15,7 @@
 void VXinterfaceinit(const char* title, const char* file, int bstore, const char* logmode,
                      int colors, void* instance, void* previous, const char* commandline,
                      int showmode) {
+  vx::connectlayers();
   vx::resetrenderstate();
   vx::resetsettings();
   vx::resetevents();

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/log.h"
 #include "diagnostics.h"
+#include "layers.h"
 #include "lint.h"
 #include "model/colors.h"
 #include "model/load.h"
@@ -116,6 +117,7 @@ void load(const Source& source, const std::vector<Token>& tokens,
           const std::vector<Statement>& statements, int colors, Diagnostics& found) {
   loading = {&source, &tokens, &statements, &found, 0};
   installstubs(source.text());
+  vx::connectlayers();
   vx::setcolorcount(colors);
   vx::setreporthook(onreport);
   vx::loaddescriptiontext(source.text().data(), source.text().size());

@@ -2,13 +2,14 @@
 #include "core/log.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 
-#include "render/platform/platform.h"
 #include "vx.h"
 
 namespace {
@@ -18,12 +19,15 @@ std::FILE* outputlog = nullptr;
 bool outputfailed = false;  // a failed write to the output log was reported
 int fatalpause = vx::FATALPAUSE;
 vx::ReportHook reporthook = nullptr;
+void (*fatalteardown)() = nullptr;
 
 }  // namespace
 
 void vx::setfatalpause(int milliseconds) { fatalpause = milliseconds; }
 
 void vx::setreporthook(ReportHook hook) { reporthook = hook; }
+
+void vx::setfatalteardown(void (*teardown)()) { fatalteardown = teardown; }
 
 void vx::closelogs() {
   if (errorlog != nullptr) std::fclose(errorlog);
@@ -111,7 +115,7 @@ __attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, con
     return;
   }
 
-  VXPclose();
+  if (fatalteardown != nullptr) fatalteardown();
   std::fclose(errorlog);
   errorlog = nullptr;
   if (outputlog != nullptr) {
@@ -122,7 +126,7 @@ __attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, con
   std::vfprintf(out, format, again);
   va_end(again);
   std::fflush(out);
-  VXPdelay(fatalpause);
+  if (fatalpause > 0) std::this_thread::sleep_for(std::chrono::milliseconds(fatalpause));
   std::exit(level);
 }
 

@@ -16,6 +16,10 @@ void setfatalpause(int milliseconds);
 using ReportHook = bool (*)(int level, const char* text);
 void setreporthook(ReportHook hook);
 
+// What a fatal report does before the process exits, besides closing the logs: the
+// layer that owns the window hands over how to close it. Null: nothing.
+void setfatalteardown(void (*teardown)());
+
 // Closes both logs; the next report opens "error.log" again. For tests that run
 // one after another in a process.
 void closelogs();

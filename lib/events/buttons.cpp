@@ -2,14 +2,13 @@
 // auto-repeat and drags), and the release that clicks. The press state lives here.
 #include "render/buttons.h"
 
+#include "events/lastaction.h"
 #include "events/mouse.h"
 #include "events/pointer.h"
 #include "events/press.h"
 #include "model/callbacks.h"
 #include "model/model.h"
 #include "model/settings.h"
-#include "ops/lastaction.h"
-#include "ops/messages.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -96,7 +95,7 @@ void releasebutton(int w, int b) {
   if (!insidebutton(pointerx, pointery, w, b)) return;
   recordaction(1, model.Win[w].name, btn.name);
   setcurrentwindow(press.savedwindow);
-  remembermessage();
+  rememberpopupmessage();
   // Taken before the call: the callback may bring another interface up.
   int popup = btn.popup;
   int popups = model.npopups;

@@ -2,12 +2,12 @@
 #include "events/dispatch.h"
 
 #include "events/keys.h"
+#include "events/lastaction.h"
 #include "events/mouse.h"
 #include "events/pointer.h"
 #include "model/callbacks.h"
 #include "model/model.h"
 #include "model/settings.h"
-#include "ops/lastaction.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"

@@ -1,10 +1,11 @@
 // The release that chooses from the open popup, toggles a check mark, beeps at a
 // disabled item or dismisses the popup.
+#include "events/lastaction.h"
 #include "events/mouse.h"
+#include "events/pointer.h"
 #include "model/callbacks.h"
 #include "model/colors.h"
 #include "model/model.h"
-#include "ops/lastaction.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -31,7 +32,7 @@ bool processpopupchoice(int y, int k) {
   }
   if (!hasentrypoint(item.callback)) return true;
   if (popup.checklist != 0) {
-    toggleitemcheck(p, k, highlightcolor);
+    toggleitemcheck(p, k, highlightcolor, pointery);
   } else {
     // The screen under the popup is back before the item's callback runs.
     recordaction(0, "", "", -1);

@@ -14,6 +14,19 @@
 
 namespace vx {
 
+namespace {
+
+BoldWidth measure = nullptr;
+
+}  // namespace
+
+void setboldwidth(BoldWidth function) { measure = function; }
+
+int boldwidth(const char* text) {
+  if (measure == nullptr) fatal("Popups cannot be sized: nothing measures text yet.\n");
+  return measure(text);
+}
+
 std::string readdescription(const char* path) {
   std::FILE* file = VXopenfile(path, "r");
   if (file == nullptr) fatal("Cannot open interface file |%s|.\n", path);

@@ -6,6 +6,15 @@
 
 namespace vx {
 
+// The width in pixels of a text in the bold font. Popups are sized by their labels, but
+// text is measured by the layer that draws it, which hands this over before anything is
+// loaded (bringing the interface up does).
+using BoldWidth = int (*)(const char* text);
+void setboldwidth(BoldWidth measure);
+
+// Measures through what was handed over; fatal when nothing was.
+int boldwidth(const char* text);
+
 // Reads the file once and parses it twice: a counting pass, after which every table
 // is allocated at its final size, and a filling pass in file order. The colour count
 // must be set first. Every failure is fatal.

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "core/log.h"
+#include "model/load.h"
 #include "model/scanner.h"
 #include "model/statements.h"
-#include "render/platform/platform.h"
 
 namespace vx {
 
@@ -12,10 +12,7 @@ namespace {
 
 // Items are as wide as their label in the bold font, plus room for the check mark.
 int itemwidth(const Popup& p, const char* label) {
-  int font = VXPgetfont();
-  VXPsetfont(FONT_BOLD);
-  int width = VXPtextwidth(label) + 10;
-  VXPsetfont(font);
+  int width = boldwidth(label) + 10;
   return p.checklist != 0 ? width + 10 : width;
 }
 

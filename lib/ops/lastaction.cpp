@@ -1,52 +1,18 @@
-// VXgetlastaction and VXclearlastaction, and the record they read.
-#include "ops/lastaction.h"
+// VXgetlastaction and VXclearlastaction.
+#include "events/lastaction.h"
 
-#include <cstdio>
 #include <cstring>
-#include <ctime>
 
 #include "vx.h"
 
-namespace vx {
-
-namespace {
-
-LastAction last{};
-
-// At most 80 characters and the end, whatever the source's length.
-void copy(char (&to)[81], const char* from) {
-  std::snprintf(to, sizeof to, "%s", from != nullptr ? from : "");
-}
-
-}  // namespace
-
-void recordaction(int kind, const char* name, const char* text, int value) {
-  last.kind = kind;
-  copy(last.name, name);
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr ||
-      std::strftime(last.time, sizeof last.time, "%H:%M:%S", &local) == 0)
-    last.time[0] = '\0';
-  std::memset(&last.value, 0, sizeof last.value);
-  if (kind == 1) {
-    copy(last.value.text, text);
-  } else {
-    last.value.index = kind == 2 ? value : -1;
-  }
-}
-
-void resetlastaction() { last = LastAction{}; }
-
-}  // namespace vx
-
 void VXgetlastaction(LastAction* action) {
-  if (action != nullptr) *action = vx::last;
+  if (action != nullptr) *action = vx::lastaction();
 }
 
 void VXclearlastaction(void) {
-  vx::last.kind = 0;
-  vx::last.name[0] = '\0';
-  std::memset(&vx::last.value, 0, sizeof vx::last.value);
-  vx::last.value.index = -1;
+  LastAction& last = vx::lastaction();
+  last.kind = 0;
+  last.name[0] = '\0';
+  std::memset(&last.value, 0, sizeof last.value);
+  last.value.index = -1;
 }

@@ -1,5 +1,4 @@
 // Popup rows under the pointer, the highlight band and check marks.
-#include "events/pointer.h"
 #include "model/colors.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
@@ -73,7 +72,7 @@ void highlightpopup(int x, int y) {
   highlightpopupindex = p;
 }
 
-void toggleitemcheck(int p, int i, Color c) {
+void toggleitemcheck(int p, int i, Color c, int y) {
   Popup& popup = model.Popups[p];
   PopupItem& item = popup.item[i];
   item.checked = item.checked == 0 ? 1 : 0;
@@ -81,7 +80,7 @@ void toggleitemcheck(int p, int i, Color c) {
   int row = 0;
   for (int k = 0; k < i; k++)
     if (popup.item[k].active != -1) row++;
-  if (popuprowat(pointery, p) == row) c = highlightcolor;
+  if (popuprowat(y, p) == row) c = highlightcolor;
   band(popup, row, c);
   drawpopupitem(p, i, row);
 }

@@ -6,7 +6,6 @@
 
 #include "core/log.h"
 #include "model/getname.h"
-#include "ops/messages.h"
 #include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
@@ -18,6 +17,8 @@ namespace vx {
 namespace {
 
 int windowatopening = 0;
+void (*remembermessage)() = nullptr;
+void (*showremembered)() = nullptr;
 
 // Popups are clipped to the root window's interior.
 void selectroot() { setcurrentwindow(getname(model.Win, model.nwindows, "root", "window")); }
@@ -75,8 +76,17 @@ void closepopup() {
   VXPrestorestore(1, popup.left, popup.top);
   setstoreoccupied(1, false);
   openedpopup = -1;
-  showremembered();
+  if (showremembered != nullptr) showremembered();
   setcurrentwindow(windowatopening);
+}
+
+void setpopupmessage(void (*remember)(), void (*showagain)()) {
+  remembermessage = remember;
+  showremembered = showagain;
+}
+
+void rememberpopupmessage() {
+  if (remembermessage != nullptr) remembermessage();
 }
 
 void redrawpopup() {

@@ -23,8 +23,9 @@ void drawpopupitem(int p, int i, int r);
 // Moves the open popup's highlight band to the row under the pointer.
 void highlightpopup(int x, int y);
 // Flips item i's check mark and, when its popup is open and it is shown, repaints its
-// row on a band of colour c (the highlight colour when the pointer is on that row).
-void toggleitemcheck(int p, int i, Color c);
+// row on a band of colour c (the highlight colour when the pointer, at height y, is on
+// that row).
+void toggleitemcheck(int p, int i, Color c, int y);
 
 // How many items of popup p take a row (those not hidden).
 int shownitems(int p);
@@ -39,5 +40,11 @@ int popupitemat(int y, int p);
 
 // No band drawn yet.
 void resetpopupstate();
+
+// The message window lives in a layer above this one: it hands over how to note the
+// message shown before a button's callback, which may open a popup, and how to show that
+// message again when the popup closes.
+void setpopupmessage(void (*remember)(), void (*showagain)());
+void rememberpopupmessage();
 
 }  // namespace vx

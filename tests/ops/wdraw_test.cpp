@@ -4,8 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "events/lastaction.h"
 #include "model/model.h"
-#include "ops/lastaction.h"
 #include "ops/ui_fixture.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster.h"

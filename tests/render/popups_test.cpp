@@ -191,7 +191,7 @@ TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
   vx::openpopup(0);
   vx::pointery = TOP + 40;  // on row 2
   std::vector<std::uint32_t> before = snapshot();
-  vx::toggleitemcheck(0, 2, POPUPBG);
+  vx::toggleitemcheck(0, 2, POPUPBG, vx::pointery);
   EXPECT_EQ(popup().item[2].checked, 1);
   EXPECT_TRUE(inside(changed(before), LEFT + 1, TOP + 18, WIDTH - 2, 15));
   EXPECT_EQ(ink(DISABLED),
@@ -200,7 +200,7 @@ TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
 
   // With the pointer on the row the band takes the highlight colour.
   vx::pointery = TOP + 20;
-  vx::toggleitemcheck(0, 2, POPUPBG);
+  vx::toggleitemcheck(0, 2, POPUPBG, vx::pointery);
   EXPECT_EQ(popup().item[2].checked, 0);
   EXPECT_EQ(ink(DISABLED), textpixels(DISABLED, vx::FONT_BOLD, {{LEFT + 16, 130, "Three"}}));
   EXPECT_GT(count(HIGHLIGHT, LEFT + 1, TOP + 18, WIDTH - 2, 15), 0);
@@ -209,11 +209,11 @@ TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
 TEST_F(Popups, ToggleOfAHiddenItemOrAClosedPopupOnlyFlipsTheMark) {
   build(1);
   std::vector<std::uint32_t> before = snapshot();
-  vx::toggleitemcheck(0, 0, POPUPBG);
+  vx::toggleitemcheck(0, 0, POPUPBG, vx::pointery);
   EXPECT_EQ(popup().item[0].checked, 1);
   vx::openpopup(0);
   before = snapshot();
-  vx::toggleitemcheck(0, 1, POPUPBG);
+  vx::toggleitemcheck(0, 1, POPUPBG, vx::pointery);
   EXPECT_EQ(popup().item[1].checked, 1);
   EXPECT_TRUE(changed(before).empty());
 }

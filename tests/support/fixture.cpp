@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/log.h"
+#include "layers.h"
 #include "vx.h"
 
 namespace vxtest {
@@ -23,6 +24,7 @@ void VxTest::SetUp() {
   directory_ = name.data();
   std::filesystem::current_path(directory_);
   vx::setfatalpause(0);
+  vx::connectlayers();
 }
 
 void VxTest::TearDown() {

@@ -21,6 +21,8 @@ using namespace vx::platform;
 // The instance arguments and the show mode have no meaning on these back-ends.
 void VXPopenwindow(const char* title, void*, void*, const char* commandline, int) {
   VXPclose();
+  // A fatal report closes the window (and writes the screenshot asked for) on its way out.
+  vx::setfatalteardown([] { VXPclose(); });
   Options wanted = parseoptions(commandline);
   // A test runs the application's own start-up, command line and all, without a window.
   if (headless::testing()) wanted.backend = "headless";
