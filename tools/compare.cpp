@@ -2,12 +2,14 @@
 // against its golden picture needs; how the files are compressed does not matter.
 #include <png.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "picturelimits.h"
 
 namespace vxtool {
 
@@ -38,6 +40,15 @@ bool readrgb(const char* path, Rgb* picture) {
   image.version = PNG_IMAGE_VERSION;
   if (png_image_begin_read_from_file(&image, path) == 0) {
     std::fprintf(stderr, "vxtool compare: cannot read %s: %s\n", path, image.message);
+    return false;
+  }
+  // Refused from the header, before the pixels take their memory.
+  if (std::uint64_t{image.width} * image.height > MAXPIXELS) {
+    std::fprintf(stderr,
+                 "vxtool compare: cannot read %s: its %u x %u pixels are more than vxtool takes "
+                 "in one picture (%llu)\n",
+                 path, image.width, image.height, static_cast<unsigned long long>(MAXPIXELS));
+    png_image_free(&image);
     return false;
   }
   image.format = PNG_FORMAT_RGB;

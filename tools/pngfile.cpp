@@ -4,10 +4,12 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "core/writefile.h"
+#include "picturelimits.h"
 
 namespace vxtool {
 
@@ -45,8 +47,20 @@ bool decode(Reading* r, Values* values) {
         "palette indexes or gray levels";
     return false;
   }
-  if (width > 65535 || height > 65535) {
-    r->error = "it is larger than RL4's 65535 columns or rows";
+  // Refused from the header, before the pixels take their memory.
+  if (height > MAXRL4ROWS) {
+    r->error = std::to_string(height) + " rows are more than an RL4 row table holds (" +
+               std::to_string(MAXRL4ROWS) + ")";
+    return false;
+  }
+  if (width > 65535) {
+    r->error = std::to_string(width) + " columns are more than RL4 holds (65535)";
+    return false;
+  }
+  if (std::uint64_t{width} * height > MAXPIXELS) {
+    r->error = "its " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels are more than vxtool takes in one picture (" + std::to_string(MAXPIXELS) +
+               ")";
     return false;
   }
   if (depth < 8) png_set_packing(r->png);  // one byte a pixel, values kept
@@ -104,7 +118,9 @@ bool writeindexed(const char* path, const Values& values,
   bool written = vx::writefile(path, [&](std::FILE* file) {
     return png_image_write_to_stdio(&image, file, 0, indexes.data(), 0, palette.data()) != 0;
   });
+  int reason = errno;  // the caller's message says why
   png_image_free(&image);
+  errno = reason;
   return written;
 }
 

@@ -1,5 +1,8 @@
 // vxtool rl4: PNG pictures to RL4 files and back, and what an RL4 file holds.
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +11,7 @@
 #include "commands.h"
 #include "core/writefile.h"
 #include "model/colors.h"
+#include "picturelimits.h"
 #include "pngfile.h"
 #include "rl4encode.h"
 #include "vx.h"
@@ -42,17 +46,31 @@ int fail(const char* what, const char* path, const std::string& why) {
   return 1;
 }
 
-std::string readall(const char* path, bool* ok) {
-  std::string bytes;
+// The whole file; false with `why` set when it cannot be read or is larger than any
+// picture vxtool takes, which is found before the read when the file says its size.
+bool readrl4(const char* path, std::string* bytes, std::string* why) {
   std::FILE* file = std::fopen(path, "rb");
-  *ok = file != nullptr;
-  if (file == nullptr) return bytes;
+  if (file == nullptr) {
+    *why = std::strerror(errno);
+    return false;
+  }
+  struct stat status {};
+  bool large = fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) &&
+               static_cast<std::uint64_t>(status.st_size) > MAXRL4BYTES;
   char block[65536];
   std::size_t got;
-  while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.append(block, got);
-  *ok = std::ferror(file) == 0;
+  while (!large && (got = std::fread(block, 1, sizeof block, file)) > 0) {
+    bytes->append(block, got);
+    large = bytes->size() > MAXRL4BYTES;
+  }
+  int reason = std::ferror(file) != 0 ? errno : 0;
   std::fclose(file);
-  return bytes;
+  if (large)
+    *why = "it is larger than the " + std::to_string(MAXRL4BYTES) +
+           " bytes vxtool reads of an RL4 file";
+  else if (reason != 0)
+    *why = std::strerror(reason);
+  return !large && reason == 0;
 }
 
 int encode(const char* in, const char* out, int bits) {
@@ -81,14 +99,25 @@ int encode(const char* in, const char* out, int bits) {
 }
 
 int decode(const char* in, const char* out, int colors) {
-  std::FILE* file = VXopenfile(in, "rb");
-  if (file == nullptr) return fail("cannot read", in, std::strerror(errno));
-  long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
-  std::vector<unsigned char> buffer(size > 8 ? static_cast<std::size_t>(size - 8) : 1);
+  std::string bytes, why;
+  if (!readrl4(in, &bytes, &why)) return fail("cannot read", in, why);
+  // Read by the library's own loader, as a program would load it.
+  std::vector<unsigned char> buffer(bytes.size() > 8 ? bytes.size() - 8 : 1);
   Picture picture{};
-  int loaded = size > 8 ? VXloadpicture(file, &picture, buffer.data()) : 0;
-  std::fclose(file);
+  int loaded = 0;
+  if (std::FILE* file = bytes.size() > 8 ? fmemopen(bytes.data(), bytes.size(), "rb") : nullptr) {
+    loaded = VXloadpicture(file, &picture, buffer.data());
+    std::fclose(file);
+  }
   if (loaded == 0) return fail("cannot decode", in, "it is not an RL4 picture");
+  std::string size = std::to_string(picture.cols) + " x " + std::to_string(picture.rows);
+  if (picture.cols == 0 || picture.rows == 0)
+    return fail("cannot decode", in,
+                "it holds no pixels (" + size + "), and a PNG picture must hold one at least");
+  if (std::uint64_t{picture.cols} * picture.rows > MAXPIXELS)
+    return fail("cannot decode", in,
+                "its " + size + " pixels are more than vxtool takes in one picture (" +
+                    std::to_string(MAXPIXELS) + ")");
   Values values;
   values.width = picture.cols;
   values.height = picture.rows;
@@ -113,9 +142,8 @@ int decode(const char* in, const char* out, int colors) {
 
 // Everything a reader relies on, checked byte by byte.
 int info(const char* in) {
-  bool ok = false;
-  std::string bytes = readall(in, &ok);
-  if (!ok) return fail("cannot read", in, std::strerror(errno));
+  std::string bytes, why;
+  if (!readrl4(in, &bytes, &why)) return fail("cannot read", in, why);
   auto at16 = [&](std::size_t i) {
     return static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) |
                                  static_cast<unsigned char>(bytes[i + 1]) << 8);

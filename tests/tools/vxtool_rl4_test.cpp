@@ -3,8 +3,10 @@
 #include <png.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,51 @@ namespace {
 
 class VxtoolRl4 : public vxtest::VxTest {};
 
-int rl4(const std::string& arguments) {
-  std::string command = std::string(VXTOOL) + " rl4 " + arguments + " >out.txt 2>&1";
+// Within a gigabyte of address space, so that a file claiming a huge picture fails
+// alone rather than taking the machine's memory (the sanitizers need more).
+int vxtool(const std::string& arguments) {
+  std::string command = std::string(VX_SANITIZE_FLAGS).empty() ? "ulimit -v 1048576; " : "";
+  command.append(VXTOOL).append(" ").append(arguments).append(" >out.txt 2>&1");
   int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int rl4(const std::string& arguments) { return vxtool("rl4 " + arguments); }
+
+std::string big32(std::uint32_t value) {
+  std::string bytes;
+  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift & 0xFF);
+  return bytes;
+}
+
+std::string chunk(const std::string& type, const std::string& data) {
+  std::uint32_t crc = 0xFFFFFFFF;
+  for (char c : type + data) {
+    crc ^= static_cast<unsigned char>(c);
+    for (int k = 0; k < 8; k++) crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  return big32(static_cast<std::uint32_t>(data.size()))
+      .append(type)
+      .append(data)
+      .append(big32(~crc));
+}
+
+// A gray PNG whose header claims the size, its pixels missing.
+std::string pngclaiming(std::uint32_t width, std::uint32_t height) {
+  std::string header = big32(width).append(big32(height)).append("\x08\0\0\0\0", 5);
+  return std::string("\x89PNG\r\n\x1a\n")
+      .append(chunk("IHDR", header))
+      .append(chunk("IDAT", ""))
+      .append(chunk("IEND", ""));
+}
+
+// An RL4 header of 8-bit runs and an empty row table.
+std::string rl4claiming(unsigned rows, unsigned cols) {
+  std::string bytes = "RUN\x88";
+  for (unsigned value : {rows, cols, 10 + 2 * rows})
+    bytes.append(1, static_cast<char>(value & 0xFF))
+        .append(1, static_cast<char>(value >> 8 & 0xFF));
+  return bytes.append(2 * rows, '\0');
 }
 
 // A 40 x 30 gray picture of levels 0 to 15 in stripes and blocks.
@@ -64,6 +107,39 @@ TEST_F(VxtoolRl4, WhatCannotBeAPictureIsRefusedAndDamageIsFound) {
   EXPECT_NE(vxtest::readfile("out.txt").find("problem    the row lengths add up to"),
             std::string::npos);
   EXPECT_EQ(rl4("decode gray.png -o x.png"), 1);  // not an RL4 file
+}
+
+// What a header claims is checked before anything is allocated for it.
+TEST_F(VxtoolRl4, PicturesTooLargeOrEmptyAreRefusedWithAMessage) {
+  vxtest::writefile("tall.png", pngclaiming(65535, 65535));
+  vxtest::writefile("wide.png", pngclaiming(65535, 2000));
+  vxtest::writefile("huge.rl4", rl4claiming(65535, 65535));
+  vxtest::writefile("empty.rl4", rl4claiming(3, 0));
+  vxtest::writefile("sparse.rl4", rl4claiming(1, 1));
+  std::filesystem::resize_file("sparse.rl4", std::uintmax_t{3} << 30);
+  std::filesystem::create_directory("folder");
+  const std::string MANY = " pixels are more than vxtool takes in one picture (67108864)";
+  const std::string LARGE = "it is larger than the 268435456 bytes vxtool reads of an RL4 file";
+  const std::string cases[][2] = {
+      {"rl4 encode tall.png -o x.rl4",
+       "cannot encode tall.png: 65535 rows are more than an RL4 row table holds (32762)"},
+      {"rl4 encode wide.png -o x.rl4", "cannot encode wide.png: its 65535 x 2000" + MANY},
+      {"compare tall.png wide.png", "cannot read tall.png: its 65535 x 65535" + MANY},
+      {"rl4 decode huge.rl4 -o x.png", "cannot decode huge.rl4: its 65535 x 65535" + MANY},
+      {"rl4 decode empty.rl4 -o x.png",
+       "cannot decode empty.rl4: it holds no pixels (0 x 3), and a PNG picture must hold one at "
+       "least"},
+      {"rl4 decode sparse.rl4 -o x.png", "cannot read sparse.rl4: " + LARGE},
+      {"rl4 info sparse.rl4", "cannot read sparse.rl4: " + LARGE},
+      {"rl4 decode folder -o x.png", "cannot read folder: Is a directory"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    SCOPED_TRACE(arguments);
+    EXPECT_EQ(vxtool(arguments), 1);
+    EXPECT_NE(vxtest::readfile("out.txt").find(message), std::string::npos)
+        << vxtest::readfile("out.txt");
+  }
+  EXPECT_FALSE(std::filesystem::exists("x.png") || std::filesystem::exists("x.rl4"));
 }
 
 }  // namespace
