@@ -1,7 +1,10 @@
 // vxtool: checks, draws, runs description files without their application, and makes
 // RL4 pictures.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "commands.h"
@@ -40,7 +43,7 @@ constexpr char OVERVIEW[] =
     "  compare  tell whether two PNG pictures show the same pixels\n"
     "\n"
     "Bad arguments print the usage and the status is 2; a file that cannot be read or\n"
-    "used prints why and the status is nonzero.\n";
+    "used, or output that cannot be written, prints why and the status is nonzero.\n";
 
 struct Command {
   const char* name;
@@ -69,9 +72,7 @@ int misuse(const std::string& problem) {
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   if (argc < 2) return misuse("no command given");
   std::string first = argv[1];
   if (first == "--version") {
@@ -93,4 +94,28 @@ int main(int argc, char** argv) {
   const Command* command = find(argv[1]);
   if (command == nullptr) return misuse("unknown command '" + first + "'");
   return command->run(argc - 2, argv + 2);
+}
+
+// What a command printed must have reached standard output: a full disk is a failure,
+// not a success that wrote nothing.
+int flushed(int status) {
+  int reason = std::fflush(stdout) != 0 ? errno : 0;
+  if (reason == 0 && std::ferror(stdout) == 0) return status;
+  std::fprintf(stderr, "vxtool: cannot write standard output: %s\n",
+               reason != 0 ? std::strerror(reason) : "a write failed");
+  return status != 0 ? status : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Every failure ends with a message and a status, never an abort.
+  try {
+    return flushed(run(argc, argv));
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "vxtool: not enough memory\n");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vxtool: %s\n", e.what());
+  }
+  return 1;
 }

@@ -1,5 +1,6 @@
 // vxtool's usage: asked for, on standard output with status 0; after bad arguments, that
 // of the command concerned on standard error with status 2, before any file is read.
+// Output that cannot be written is a failure of every command.
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -72,6 +73,21 @@ TEST_F(VxtoolUsage, BadArgumentsShowTheCommandsUsage) {
     EXPECT_EQ(vxtool(arguments), 2);
     EXPECT_EQ(readfile("out.txt"), "");
     EXPECT_NE(readfile("err.txt").find(usage), std::string::npos) << readfile("err.txt");
+  }
+}
+
+TEST_F(VxtoolUsage, OutputToAFullDiskFailsWithAMessage) {
+  vxtest::writefile("f.inf",
+                    "function(act 0 0)\nwindow(root 0 0 640 480 black white black 1 1 0)\n");
+  vxtest::writefile("one.rl4", std::string("RUN\x88\1\0\1\0\x0c\0\2\0\1\5", 14));
+  for (const char* arguments : {"stubs f.inf", "check f.inf", "check --callbacks f.inf",
+                                "rl4 info one.rl4", "--version", "--help"}) {
+    SCOPED_TRACE(arguments);
+    std::string command = std::string(VXTOOL).append(" ").append(arguments);
+    int status = std::system(command.append(" >/dev/full 2>err.txt").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    EXPECT_EQ(readfile("err.txt"),
+              "vxtool: cannot write standard output: No space left on device\n");
   }
 }
 
