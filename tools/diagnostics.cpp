@@ -150,6 +150,8 @@ std::string closest(std::string_view word, const std::vector<std::string>& candi
   for (const std::string& c : candidates) {
     if (c.size() > LONGEST + 2) continue;
     std::size_t d = distance(word, c);
+    // The word itself, whatever its case, is never what was meant instead of it.
+    if (d == 0) continue;
     if (d <= bestdistance && (best.empty() || d < bestdistance)) {
       best = c;
       bestdistance = d;

@@ -80,7 +80,7 @@ class Diagnostics {
 };
 
 // The candidate nearest to `word` without regard to case, when it is near enough to be
-// what was meant (a typing mistake or two); empty otherwise.
+// what was meant (a typing mistake or two) and is not the word itself; empty otherwise.
 std::string closest(std::string_view word, const std::vector<std::string>& candidates);
 
 // A library report as one line: its line ends and the indentation after them become

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "libraryreport.h"
 #include "model/colors.h"
@@ -88,6 +90,13 @@ class Checker {
     vx::Color index = 0;
     if (vx::findcolor(t.text.c_str(), &index)) return true;
     std::string text = oneline(fatalreport([&] { vx::convertcolor(t.text.c_str()); }));
+    // An alias that names no palette colour fails where it is used, but the mistake is
+    // the alias's: reported there, once.
+    for (std::size_t a = 0; a < aliases_.size(); a++) {
+      if (!vx::samename(vx::aliasname(static_cast<int>(a)), t.text.c_str())) continue;
+      if (badaliases_.insert(a).second) badalias(*aliases_[a], text, t.at.line);
+      return false;
+    }
     std::vector<std::string> known;
     for (int i = 0; i < vx::palettenamecount(); i++) known.emplace_back(vx::palettename(i));
     for (int i = 0; i < vx::aliascount(); i++) known.emplace_back(vx::aliasname(i));
@@ -120,7 +129,26 @@ class Checker {
     const Token* colour = s.value(1, scanner::NAME);
     if (name == nullptr || colour == nullptr) return;
     std::string text = fatalreport([&] { vx::addalias(name->text.c_str(), colour->text.c_str()); });
+    if (text.empty()) aliases_.push_back(colour);
     if (!text.empty() && !s.broken()) found_.error(s.word->at, oneline(text));
+  }
+
+  // The library looks an alias's colour up among the palette's names only.
+  void badalias(const Token& target, std::string text, int line) {
+    text += " (used on line " + std::to_string(line) + "): ";
+    bool alias = false;
+    for (int a = 0; a < vx::aliascount(); a++)
+      alias = alias || vx::samename(vx::aliasname(a), target.text.c_str());
+    if (alias) {
+      text += "'" + target.text + "' is an alias, and an alias must name a colour, not another";
+    } else {
+      std::vector<std::string> known;
+      for (int i = 0; i < vx::palettenamecount(); i++) known.emplace_back(vx::palettename(i));
+      std::string near = closest(target.text, known);
+      text += "'" + target.text + "' is not a colour";
+      if (!near.empty()) text += " (did you mean '" + near + "'?)";
+    }
+    found_.error(target.at, text);
   }
 
   void colorlist(const Statement& s) {
@@ -207,6 +235,8 @@ class Checker {
   std::vector<Named> windows_;
   std::vector<Named> popups_;
   std::vector<std::string> allpopups_;
+  std::vector<const Token*> aliases_;  // each alias's colour, in the library's order
+  std::set<std::size_t> badaliases_;   // those reported
   const Statement* firstpopup_ = nullptr;
   struct Store {
     int width = 0, height = 0;

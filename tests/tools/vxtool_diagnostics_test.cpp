@@ -106,8 +106,14 @@ TEST_F(VxtoolDiagnostics, EveryMistakeIsReportedWhereItStands) {
   const std::string ALLOFF =
       "-Wno-duplicate -Wno-size -Wno-outside -Wno-label-width -Wno-popup-fit "
       "-Wno-library-windows -Wno-name-length -Wno-unclosed-text -Wno-component";
+  const std::string WERROR = "vxtool check: the warnings count as errors (--werror)";
   std::vector<std::string> werror = lintwarnings();
-  werror.push_back("vxtool check: the warnings count as errors (--werror)");
+  werror.push_back(WERROR);
+  const std::string ONEWARNING =
+      "window(root 0 0 640 480 black white black 1 1 5)\n(pink 70 0 0)\n";
+  const std::string COMPONENT =
+      "f.inf:2:7: warning: red of 'pink' is 70; components are 0 to 63, and the screen shows it "
+      "as 6 [-Wcomponent]";
   std::vector<std::string> twenty;
   for (int line = 1; line <= 20; line++)
     twenty.push_back("f.inf:" + std::to_string(line) + ":1: error: unknown statement 'x'");
@@ -155,6 +161,18 @@ TEST_F(VxtoolDiagnostics, EveryMistakeIsReportedWhereItStands) {
         "callback)",
         "f.inf:8:1: error: getname: Couldn't find |window| named |root| (popups open over it)"},
        1},
+      {"aliases that name no colour, reported where they stand",
+       "alias(a1 white)\n"
+       "alias(a2 a1)\n"
+       "alias(a3 whte)\n"
+       "window(root 0 0 640 480 black a3 a2 1 1 0)\n"
+       "window(w 0 0 10 10 a2 white black 1 0 0)\n",
+       "",
+       {"f.inf:2:10: error: convertcolor: color alias not found. Alias = |a2| (used on line 4): "
+        "'a1' is an alias, and an alias must name a colour, not another",
+        "f.inf:3:10: error: convertcolor: color alias not found. Alias = |a3| (used on line 4): "
+        "'whte' is not a colour (did you mean 'white'?)"},
+       1},
       {"stores too large to create",
        STORES,
        "-Wno-outside",
@@ -162,6 +180,8 @@ TEST_F(VxtoolDiagnostics, EveryMistakeIsReportedWhereItStands) {
         "20000 pixels)"},
        1},
       {"the same stores without BSTORE", STORES, "-Wno-outside --no-bstore", {}, 0},
+      {"the last store, and one warning", ONEWARNING, "--bstore", {COMPONENT}, 0},
+      {"one warning with --werror", ONEWARNING, "--bstore --werror", {COMPONENT, WERROR}, 1},
       {"the limits",
        "window(root 0 0 640 480 black white black 1 1 0)\n" +
            repeated("window(w 0 0 1 1 black white black 1 0 0)\n", 99) +

@@ -58,6 +58,19 @@ TEST_F(VxtoolStubs, TheFileBuildsIntoAProgramThatLoadsItsDescription) {
             "drag   drag       everything.inf:44\n");
 }
 
+TEST_F(VxtoolStubs, EachStubSaysWhereItIsUsed) {
+  writefile("two.inf",
+            "window(root 0 0 640 480 black white black 1 1 0)\n"
+            "button(a |A| 1 1 50 20 black white lgray act 1 1 0 C)\n"
+            "button(b |B| 1 30 50 20 black white lgray act 1 1 0 C)\n"
+            "dragarea(d 1 60 50 20 white draw 1)\n");
+  ASSERT_EQ(run(std::string(VXTOOL) + " stubs two.inf >out.c 2>err.txt"), 0) << readfile("err.txt");
+  std::string stubs = readfile("out.c");
+  EXPECT_NE(stubs.find(" * two.inf: lines 2 and 3. */\nstatic int on_act("), std::string::npos)
+      << stubs;
+  EXPECT_NE(stubs.find(" * two.inf: line 4. */\nstatic int on_draw("), std::string::npos) << stubs;
+}
+
 TEST_F(VxtoolStubs, ANameOfTwoFormsWritesNoFile) {
   writefile("two.inf",
             "function(act 0 1)\n"
