@@ -13,7 +13,7 @@ packages=(
 if [[ "${1:-}" != demo ]]; then
   packages+=(
     make clang libclang-rt-14-dev clang-format clang-tidy
-    libxtst-dev googletest libgtest-dev libgmock-dev libbenchmark-dev flex
+    libxtst-dev libxrender-dev googletest libgtest-dev libgmock-dev libbenchmark-dev flex
     xvfb xauth
   )
 fi
