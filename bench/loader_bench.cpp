@@ -13,7 +13,7 @@
 #include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
-#include "render/platform/raster.h"
+#include "render/platform/framebuffer.h"
 #include "vx.h"
 
 extern "C" long anchortokens(const char* text, int size);

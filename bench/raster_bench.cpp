@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ function(vx_embed name path)
 endfunction()
 
 set(text "// Generated from the font files at build time; do not edit.\n")
-set(text "${text}#include \"render/platform/fonts.h\"\n\nnamespace vx::platform {\n\n")
+set(text "${text}#include \"render/platform/raster/fonts.h\"\n\nnamespace vx::platform {\n\n")
 vx_embed(regularfont "${REGULAR}")
 vx_embed(boldfont "${BOLD}")
 set(text "${text}\n}  // namespace vx::platform\n")

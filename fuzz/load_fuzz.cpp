@@ -6,7 +6,7 @@
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/model.h"
-#include "render/platform/raster.h"
+#include "render/platform/framebuffer.h"
 #include "vx.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "harness.h"
-#include "render/platform/replay.h"
+#include "render/platform/headless/replay.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   vx::setreporthook(vxfuzz::hook);

@@ -15,7 +15,7 @@
 #include "model/load.h"
 #include "model/scanner.h"
 #include "printmodel.h"
-#include "render/platform/raster.h"
+#include "render/platform/framebuffer.h"
 #include "rules.h"
 #include "stubs.h"
 #include "syntax.h"

@@ -10,7 +10,7 @@
 #include "commands.h"
 #include "core/log.h"
 #include "model/load.h"
-#include "render/platform/screenshot.h"
+#include "render/platform/platform.h"
 #include "stubs.h"
 #include "vx.h"
 

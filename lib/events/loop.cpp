@@ -11,7 +11,6 @@
 #include "events/pointer.h"
 #include "events/press.h"
 #include "model/model.h"
-#include "render/platform/headless.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "vx.h"

@@ -11,11 +11,7 @@
 #include "core/log.h"
 #include "events/dispatch.h"
 #include "events/loop.h"
-#include "render/platform/backend.h"
-#include "render/platform/comparepng.h"
-#include "render/platform/headless.h"
 #include "render/platform/platform.h"
-#include "render/platform/screenshot.h"
 #include "vx_test.h"
 
 namespace headless = vx::platform::headless;
@@ -32,7 +28,7 @@ void requireup(const char* function) {
   if (!headless::testing())
     vx::fatal("%s: not in test mode; call VXteststart before the application's start-up\n",
               function);
-  if (vx::platform::backend != &vx::platform::headlessbackend)
+  if (!headless::active())
     vx::fatal("%s: no interface is up; call the application's start-up after VXteststart\n",
               function);
 }

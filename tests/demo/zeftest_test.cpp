@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/model.h"
-#include "render/platform/headless.h"
+#include "render/platform/platform.h"
 #include "support/demo_fixture.h"
 #include "vx.h"
 

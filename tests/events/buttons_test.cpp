@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "render/platform/headless.h"
+#include "render/platform/platform.h"
 #include "support/event_fixture.h"
 #include "vx.h"
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "events/dispatch.h"
-#include "render/platform/headless.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "support/event_fixture.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ops/library_windows.h"
-#include "render/platform/headless.h"
+#include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/render_fixture.h"
 #include "render/state.h"

@@ -4,7 +4,7 @@
 
 #include "model/model.h"
 #include "ops/ui_fixture.h"
-#include "render/platform/raster.h"
+#include "render/platform/framebuffer.h"
 #include "support/interface_fixture.h"
 #include "vx.h"
 

@@ -7,8 +7,8 @@
 #include "events/lastaction.h"
 #include "model/model.h"
 #include "ops/ui_fixture.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "support/interface_fixture.h"
 #include "vx.h"
 

@@ -9,8 +9,8 @@
 
 #include "model/model.h"
 #include "ops/ui_fixture.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "render/state.h"
 #include "support/interface_fixture.h"
 #include "vx.h"

@@ -13,8 +13,8 @@
 
 #include "model/colors.h"
 #include "model/settings.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "render/state.h"
 #include "support/fixture.h"
 #include "support/model_builder.h"

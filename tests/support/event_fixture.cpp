@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "events/dispatch.h"
-#include "render/platform/headless.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "vx.h"

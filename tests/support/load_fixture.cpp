@@ -4,7 +4,7 @@
 
 #include "model/colors.h"
 #include "model/load.h"
-#include "render/platform/raster.h"
+#include "render/platform/framebuffer.h"
 #include "vx.h"
 
 namespace vxtest {

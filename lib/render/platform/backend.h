@@ -1,8 +1,13 @@
-// The back-ends behind the platform layer: one table of functions each, as the rest of
-// the layer sees them. The framebuffer and all drawing are shared (raster.h).
+// The back-ends behind the platform layer, as the rest of the layer sees them: one table
+// of functions each, found by name in one table of back-ends, and the event pump they
+// feed. The framebuffer and all drawing are shared (framebuffer.h).
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "render/platform/options.h"
 
 namespace vx::platform {
 
@@ -25,10 +30,12 @@ struct Message {
 };
 
 struct Backend {
-  const char* name;
-  // Opens the window (client area 640 x 480 times scale); false when it cannot, with
-  // nothing left open.
-  bool (*open)(const char* title, int scale);
+  // Opens the window (client area 640 x 480 times the options' scale), taking from the
+  // options whatever else this back-end reads; false when it cannot, with nothing left
+  // open.
+  bool (*open)(const char* title, const Options& options);
+  // Why the last open failed.
+  const char* (*error)();
   // Releases whatever open obtained; harmless after a failed or partial open.
   void (*close)();
   // Shows the framebuffer and clears framechanged.
@@ -46,8 +53,20 @@ struct Backend {
 extern const Backend sdlbackend;
 extern const Backend headlessbackend;
 
-// Why the sdl back-end could not open.
-const char* sdlerror();
+// A back-end by the name --vx-backend= gives it, and the words that begin the fatal
+// report when it cannot open.
+struct BackendEntry {
+  const char* name;
+  const Backend* backend;
+  const char* failure;
+};
+
+// Every back-end, in the order they are tried when none is named: the first that opens
+// is used, and headless, which always opens, comes last.
+extern const std::span<const BackendEntry> backends;
+
+// The back-end of a name; null when none has it.
+const BackendEntry* findbackend(std::string_view name);
 
 // The back-end of the open window; null while none is open.
 extern const Backend* backend;
@@ -60,8 +79,5 @@ constexpr unsigned long FOREVER = ~0ul;
 
 // Event pump state: forget earlier runs and queue the window's first paint.
 void startevents();
-
-// Whether the window's first paint is still to be handed out.
-bool firstpaintqueued();
 
 }  // namespace vx::platform

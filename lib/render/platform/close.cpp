@@ -5,11 +5,10 @@
 
 #include "core/log.h"
 #include "render/platform/backend.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/options.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "render/platform/record.h"
-#include "render/platform/screenshot.h"
 
 using namespace vx::platform;
 

@@ -1,4 +1,5 @@
-// The software framebuffer that every back-end shows, and the raster's life cycle.
+// The software framebuffer that every back-end shows, and the life cycle of the raster
+// (raster/) that draws on it.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,8 @@
-// The event pump: back-end messages become the one persistent Event record.
+// The event pump: back-end messages become the one persistent event record.
 #include "core/log.h"
 #include "render/platform/backend.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "render/platform/record.h"
 #include "vx.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 // A message sets only its own fields; the rest keep what earlier messages left, so a
 // tick carries the last pointer position and an expose stale coordinates.
-Event record{};
+VXevent record{};
 bool paintqueued = false;
 unsigned long nexttick = 0;
 
@@ -43,7 +43,7 @@ void startevents() {
   // A new window starts from a clean record: nothing of an earlier window's events,
   // and the pointer where the loop puts it before the first event, at the centre, so
   // that a tick or key before any motion does not report the top-left corner.
-  record = Event{};
+  record = VXevent{};
   record.x = VXPWIDTH / 2;
   record.y = VXPHEIGHT / 2;
   paintqueued = true;
@@ -56,7 +56,7 @@ bool firstpaintqueued() { return paintqueued; }
 
 using namespace vx::platform;
 
-int VXPgetevent(Event* event, bool ticks) {
+int VXPgetevent(VXevent* event, bool ticks) {
   if (backend == nullptr) vx::fatal("VXPgetevent: no window is open\n");
   Message message;
   bool received = true;

@@ -1,13 +1,10 @@
 // Opening the main window: toolkit options, the back-end, the drawing state, the first
 // paint and the timer.
-#include <string>
-
 #include "core/log.h"
 #include "render/platform/backend.h"
-#include "render/platform/headless.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/options.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "render/platform/record.h"
 
 namespace vx::platform {
@@ -30,17 +27,19 @@ void VXPopenwindow(const char* title, void*, void*, const char* commandline, int
   if (title == nullptr) title = "";
 
   opendrawing();
-  if (options.backend == "headless") {
-    backend = &headlessbackend;
-  } else if (sdlbackend.open(title, options.scale)) {
-    backend = &sdlbackend;
-  } else if (options.backend == "sdl") {
-    vx::toolkitfatal("Can't open the window: %.200s\n", sdlerror());
-  } else {
-    // No display: the same program runs headless.
-    backend = &headlessbackend;
+  // The back-end named, or else the first that opens: without a display the same
+  // program runs headless.
+  const BackendEntry* tried = nullptr;
+  for (const BackendEntry& entry : backends) {
+    if (!options.backend.empty() && options.backend != entry.name) continue;
+    tried = &entry;
+    // Set first: a fatal report from the open (a bad replay script) closes the window
+    // and writes its screenshot, as any other would.
+    backend = entry.backend;
+    if (backend->open(title, options)) break;
+    backend = nullptr;
   }
-  if (backend == &headlessbackend) headlessbackend.open(title, options.scale);
+  if (backend == nullptr) vx::toolkitfatal("%s: %.200s\n", tried->failure, tried->backend->error());
 
   if (!options.record.empty()) recordopen(options.record.c_str());
   startevents();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/log.h"
+#include "render/platform/backend.h"
 
 namespace vx::platform {
 
@@ -54,6 +55,16 @@ const char* valueof(const std::string& word, const char* name) {
   return word.c_str() + head.size();
 }
 
+// The back-ends' names as a sentence: "a, b or c".
+std::string backendnames() {
+  std::string names;
+  for (std::size_t i = 0; i < backends.size(); ++i) {
+    if (i > 0) names += i + 1 == backends.size() ? " or " : ", ";
+    names += backends[i].name;
+  }
+  return names;
+}
+
 std::string needpath(const std::string& word, const char* value) {
   if (*value == '\0') toolkitfatal("Toolkit option %.200s needs a file name\n", word.c_str());
   return value;
@@ -66,8 +77,9 @@ Options parseoptions(const char* commandline) {
   for (const std::string& word : splitcommandline(commandline)) {
     if (word.compare(0, std::strlen(PREFIX), PREFIX) != 0) continue;
     if (const char* v = valueof(word, "backend")) {
-      if (std::strcmp(v, "sdl") != 0 && std::strcmp(v, "headless") != 0)
-        toolkitfatal("Toolkit option %.200s: the back-end is sdl or headless\n", word.c_str());
+      if (findbackend(v) == nullptr)
+        toolkitfatal("Toolkit option %.200s: the back-end is %s\n", word.c_str(),
+                     backendnames().c_str());
       parsed.backend = v;
     } else if (const char* v = valueof(word, "scale")) {
       if (std::strlen(v) != 1 || *v < '1' || *v > '8')
@@ -86,7 +98,7 @@ Options parseoptions(const char* commandline) {
   }
   if (!parsed.replay.empty()) {
     // A replay feeds the headless back-end's queue; a real window has its own input.
-    if (parsed.backend == "sdl")
+    if (!parsed.backend.empty() && parsed.backend != "headless")
       toolkitfatal("Toolkit option --vx-replay needs --vx-backend=headless\n");
     parsed.backend = "headless";
   }

@@ -7,7 +7,7 @@
 namespace vx::platform {
 
 struct Options {
-  std::string backend;  // "sdl", "headless" or "" (choose)
+  std::string backend;  // a name in the back-end table, or "": the first that opens
   int scale = 1;
   std::string replay;
   std::string record;

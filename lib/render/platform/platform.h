@@ -1,12 +1,15 @@
 // The graphics platform layer: the only code that talks to the window system.
 //
 // Everything above this header works on palette indexes, pixel coordinates of the
-// 640 x 480 drawing area and Event records. Below it: one software framebuffer shared
-// by every back-end (sdl, headless).
+// 640 x 480 drawing area and event records, and includes nothing else of this folder.
+// Below it: one software framebuffer and raster shared by every back-end (raster/), the
+// back-ends found by name (sdl/, headless/ with its replay scripts and recordings), and
+// PNG pictures of the framebuffer (screenshot/).
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "vx.h"
 
@@ -66,7 +69,7 @@ void VXPsetpalette(const std::uint8_t (*table)[3], int count);
 // true; when the caller says nothing needs them, a window sleeps until its next real
 // event instead (a recording still counts the ticks slept through, and the headless
 // back-end ticks as ever).
-int VXPgetevent(Event* event, bool ticks = true);
+int VXPgetevent(VXevent* event, bool ticks = true);
 unsigned long VXPmarktime();
 unsigned long VXPelapsed();
 
@@ -79,3 +82,61 @@ void VXPstartdevice();
 void VXPafterevent();
 void VXPstopdevice();
 int VXPisterminal(std::FILE* file);
+
+// What the library's test operations (vx_test.h) and vxtool reach below the layer.
+namespace vx::platform {
+
+// Writes the framebuffer as a 640 x 480 PNG (a palette image when it has 256 colours or
+// fewer, else RGB); false, with errno saying why, when the file cannot be written. A
+// failed write leaves what the path named as it was.
+bool writepng(const char* path);
+
+// The number of pixels whose colour differs between the framebuffer and the PNG at
+// `path`, read as 8-bit RGB, and the first of them in row order at (x, y), which are
+// (-1, -1) when none does. -1, with `why` saying what is wrong, when the file is not a
+// 640 x 480 PNG that can be read.
+int comparepng(const char* path, int* x, int* y, std::string* why);
+
+// Whether the window's first paint is still to be handed out.
+bool firstpaintqueued();
+
+}  // namespace vx::platform
+
+// The headless back-end's controls: an event queue, the virtual clock, and what the
+// program asked of the devices.
+namespace vx::platform::headless {
+
+// Whether the open window is a headless one.
+bool active();
+
+// Queued messages come out of VXPgetevent in order, before the replay script's next line.
+// Unlike script actions they bring no tick of their own: push ticks where time passes.
+void pushpress(int x, int y);
+void pushrelease(int x, int y);
+void pushmove(int x, int y);
+void pushkey(std::uint8_t code);
+void pushexpose();
+void pushtick(long count = 1);  // each tick is a MOTION and 10 ms of virtual time
+void pushquit();
+
+// Virtual milliseconds since the window opened.
+unsigned long time();
+
+// Beeps since the window opened.
+int beeps();
+
+// The last position VXPsetpointer asked for; false when it was never asked.
+bool pointer(int* x, int* y);
+
+// Test mode (VXteststart): windows open headless whatever their command line asks, and
+// when nothing is left to hand out time passes a tick at a time instead of the program
+// quitting, so that a callback's VXprocessevents returns to the test.
+void settesting(bool on);
+bool testing();
+
+// Whether the pump has something left before it runs dry: the window's first paint, a
+// queued message or tick, or a script line. Screenshot lines reached on the way are
+// carried out, as handing out the next event would.
+bool pending();
+
+}  // namespace vx::platform::headless

@@ -1,4 +1,5 @@
-// --vx-record: writes a session in the replay script format.
+// --vx-record: writes a session in the replay script format (headless/record.cpp, beside
+// the scripts' reader). The event pump feeds it whatever the back-end.
 #pragma once
 
 #include "render/platform/backend.h"

@@ -1,5 +1,7 @@
 // The headless back-end: no window, a virtual clock, events from a queue and a replay
 // script. When both run dry the program is told to quit, so a headless run ends.
+#include "render/platform/backend.h"
+
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -7,18 +9,19 @@
 #include <vector>
 
 #include "core/log.h"
-#include "render/platform/backend.h"
-#include "render/platform/headless.h"
+#include "render/platform/framebuffer.h"
+#include "render/platform/headless/replay.h"
 #include "render/platform/options.h"
-#include "render/platform/raster.h"
-#include "render/platform/replay.h"
-#include "render/platform/screenshot.h"
+#include "render/platform/platform.h"
 
 namespace vx::platform {
 
 namespace {
 
 std::deque<Step> queue;
+// The replay script, named in its lines' failure messages. Kept until the next open: a
+// fatal report closes the window while the report still quotes it.
+std::string scriptpath;
 std::vector<ScriptLine> script;
 std::size_t nextline = 0;
 // The line being played, a step at a time, and its step in hand.
@@ -45,11 +48,15 @@ void reset() {
   pointerset = false;
 }
 
-bool open(const char*, int) {
+bool open(const char*, const Options& asked) {
   reset();
-  if (!options.replay.empty()) script = readscript(options.replay.c_str());
+  scriptpath = asked.replay;
+  if (!scriptpath.empty()) script = readscript(scriptpath.c_str());
   return true;
 }
+
+// Nothing stops a headless window from opening.
+const char* error() { return ""; }
 
 void close() { reset(); }
 
@@ -61,7 +68,7 @@ Step* nextstep() {
   for (;;) {
     if (havestep) return &inhand;
     if (playing != nullptr) {
-      havestep = scriptstep(*playing, playingstep++, options.replay.c_str(), &inhand);
+      havestep = scriptstep(*playing, playingstep++, scriptpath.c_str(), &inhand);
       if (!havestep) playing = nullptr;
       continue;
     }
@@ -143,10 +150,12 @@ void push(MessageKind kind, int x, int y, std::uint8_t key = 0) {
 
 }  // namespace
 
-const Backend headlessbackend = {"headless", open, close,      present,     wait,
-                                 clock,      beep, setpointer, mousepresent};
+const Backend headlessbackend = {open,  error, close,      present,     wait,
+                                 clock, beep,  setpointer, mousepresent};
 
 namespace headless {
+
+bool active() { return backend == &headlessbackend; }
 
 void pushpress(int x, int y) { push(MessageKind::press, x, y); }
 void pushrelease(int x, int y) { push(MessageKind::release, x, y); }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/log.h"
-#include "render/platform/replay.h"
+#include "render/platform/headless/replay.h"
 
 namespace vx::platform {
 

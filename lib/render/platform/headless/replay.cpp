@@ -1,5 +1,5 @@
 // Reading replay scripts, and the steps each line plays.
-#include "render/platform/replay.h"
+#include "render/platform/headless/replay.h"
 
 #include <cctype>
 #include <cerrno>

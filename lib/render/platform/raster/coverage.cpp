@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <new>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace vx::platform {
 

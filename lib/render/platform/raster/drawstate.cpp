@@ -1,6 +1,6 @@
 // The current colour, line width, raster mode and clip rectangle.
 #include "render/platform/platform.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace vx::platform {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "render/platform/platform.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Loading the text faces and rendering their glyphs once each.
-#include "render/platform/fonts.h"
+#include "render/platform/raster/fonts.h"
 
 #include <ft2build.h>
 

@@ -1,10 +1,11 @@
 // The software framebuffer every back-end shows, and the raster's life cycle.
+#include "render/platform/framebuffer.h"
+
 #include <algorithm>
 #include <iterator>
 
-#include "render/platform/fonts.h"
-#include "render/platform/raster.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/fonts.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace vx::platform {
 

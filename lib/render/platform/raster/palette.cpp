@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "render/platform/platform.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace vx::platform {
 

@@ -1,7 +1,7 @@
 // Single pixels, written in the current colour and read back as palette indexes.
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 void VXPsetpixel(VXPcoord x, VXPcoord y) {
   using namespace vx::platform;

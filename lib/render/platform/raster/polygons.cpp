@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "render/platform/platform.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Rectangle outlines and filled rectangles.
 #include "render/platform/platform.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace {
 

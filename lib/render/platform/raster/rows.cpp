@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/rasterstate.h"
 
 std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer) {
   if (buffer == nullptr) return buffer;

@@ -1,9 +1,9 @@
 // Text in the two faces: the current font, its ascent, widths and drawing.
 
-#include "render/platform/fonts.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
-#include "render/platform/rasterstate.h"
+#include "render/platform/raster/fonts.h"
+#include "render/platform/raster/rasterstate.h"
 
 namespace {
 

@@ -1,6 +1,4 @@
 // Comparing the framebuffer with a PNG, through libpng's simplified interface.
-#include "render/platform/comparepng.h"
-
 #include <png.h>
 
 #include <cerrno>
@@ -8,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 
 namespace vx::platform {
 

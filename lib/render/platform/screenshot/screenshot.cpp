@@ -1,15 +1,13 @@
 // PNG pictures of the framebuffer, written a row at a time with settings that suit
 // screenshots.
-#include "render/platform/screenshot.h"
-
 #include <png.h>
 
 #include <array>
 #include <cstring>
 
 #include "core/writefile.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 
 namespace vx::platform {
 

@@ -1,5 +1,7 @@
 // The sdl back-end: a real window through SDL2 showing the framebuffer, scaled by a whole
 // number; mouse, text and key events mapped to the reference platform's messages.
+#include "render/platform/backend.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -9,10 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "render/platform/backend.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
-#include "render/platform/sdl.h"
+#include "render/platform/sdl/sdl.h"
 #include "vx.h"
 
 namespace vx::platform {
@@ -42,9 +43,10 @@ void close() {
   if (sdl.WasInit != nullptr && sdl.WasInit(0) != 0) sdl.Quit();
 }
 
-bool open(const char* title, int scale) {
+bool open(const char* title, const Options& asked) {
   close();
   if (!loadsdl()) return false;
+  const int scale = asked.scale;
   windowscale = scale;
   sdl.SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // square pixels when scaled
   // The first click on the window counts, as it does on the reference platform.
@@ -243,11 +245,11 @@ void setpointer(int x, int y) {
 
 int mousepresent() { return 1; }
 
+const char* error() { return sdl.GetError != nullptr ? sdl.GetError() : sdlloaderror(); }
+
 }  // namespace
 
-const char* sdlerror() { return sdl.GetError != nullptr ? sdl.GetError() : sdlloaderror(); }
-
-const Backend sdlbackend = {"sdl", open, close,      present,     wait,
-                            clock, beep, setpointer, mousepresent};
+const Backend sdlbackend = {open,  error, close,      present,     wait,
+                            clock, beep,  setpointer, mousepresent};
 
 }  // namespace vx::platform

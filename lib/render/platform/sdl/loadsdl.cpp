@@ -1,10 +1,10 @@
 // Loading SDL2 at run time.
-#include "render/platform/sdl.h"
-
 #include <dlfcn.h>
 
 #include <cstring>
 #include <string>
+
+#include "render/platform/sdl/sdl.h"
 
 namespace vx::platform {
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "render/platform/headless.h"
 #include "render/platform/platform.h"
 #include "support/fixture.h"
 #include "vx.h"

@@ -1,5 +1,5 @@
 // The device palette, pixels and rows: how indexes become colours and back.
-#include "render/platform/raster_fixture.h"
+#include "render/platform/raster/raster_fixture.h"
 
 namespace {
 

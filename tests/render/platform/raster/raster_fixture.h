@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "support/fixture.h"
 
 namespace vxtest {

@@ -2,7 +2,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "render/platform/raster_fixture.h"
+#include "render/platform/raster/raster_fixture.h"
 
 namespace {
 

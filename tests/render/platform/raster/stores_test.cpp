@@ -1,5 +1,5 @@
 // Backing stores: saving screen rectangles and putting them back.
-#include "render/platform/raster_fixture.h"
+#include "render/platform/raster/raster_fixture.h"
 
 namespace {
 

@@ -1,6 +1,4 @@
 // Screenshots: PNG files that hold exactly the framebuffer.
-#include "render/platform/screenshot.h"
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -13,9 +11,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "render/platform/framebuffer.h"
 #include "render/platform/options.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "support/fixture.h"
 #include "support/png.h"
 #include "vx.h"

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "events/dispatch.h"
+#include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
-#include "render/platform/raster.h"
 #include "support/fixture.h"
 #include "support/xserver.h"
 #include "vx.h"

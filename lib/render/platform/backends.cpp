@@ -1,0 +1,25 @@
+// The back-ends by name, for --vx-backend= and for opening the window.
+#include <iterator>
+
+#include "render/platform/backend.h"
+
+namespace vx::platform {
+
+namespace {
+
+constexpr BackendEntry table[] = {
+    {"sdl", &sdlbackend, "Can't open the window"},
+    {"headless", &headlessbackend, "Can't run headless"},
+};
+
+}  // namespace
+
+const std::span<const BackendEntry> backends = table;
+
+const BackendEntry* findbackend(std::string_view name) {
+  for (const BackendEntry& entry : backends)
+    if (name == entry.name) return &entry;
+  return nullptr;
+}
+
+}  // namespace vx::platform
