@@ -8,6 +8,7 @@
 
 #include "core/log.h"
 #include "events/dispatch.h"
+#include "events/state.h"
 #include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
@@ -47,10 +48,7 @@ inline void start() {
 // Brings a description in memory up as an application's start does, on the headless
 // window the target opened: fresh state, the model, the palette, the stores.
 inline void bringup(const char* text, std::size_t size, int colors) {
-  vx::resetrenderstate();
-  vx::resetsettings();
-  vx::resetevents();
-  vx::highlightcolor = 0;
+  vx::resetlayers();
   vx::setcolorcount(colors);
   vx::loaddescriptiontext(text, size);
   VXPsetpalette(vx::palettetable, vx::colorcount);

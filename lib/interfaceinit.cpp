@@ -1,28 +1,17 @@
 // Bringing the interface up: logs, window, description, palette, stores.
 #include "core/log.h"
-#include "events/dispatch.h"
 #include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
-#include "model/settings.h"
-#include "ops/messages.h"
 #include "render/platform/platform.h"
-#include "render/state.h"
 #include "render/stores.h"
-#include "render/windows.h"
 #include "vx.h"
 
 void VXinterfaceinit(const char* title, const char* file, int bstore, const char* logmode,
                      int colors, void* instance, void* previous, const char* commandline,
                      int showmode) {
   vx::connectlayers();
-  vx::resetrenderstate();
-  vx::resetsettings();
-  vx::resetevents();
-  vx::resetmessages();
-  vx::resethelp();
-  vx::resetversion();
-  vx::highlightcolor = 0;
+  vx::resetlayers();
   VXopenerrorlog(logmode);
   vx::setcolorcount(colors);
   VXPopenwindow(title, instance, previous, commandline, showmode);

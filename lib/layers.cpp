@@ -1,11 +1,16 @@
 // Joining the layers.
 #include "layers.h"
 
+#include "events/state.h"
+#include "model/colors.h"
 #include "model/load.h"
 #include "model/model.h"
+#include "model/settings.h"
 #include "ops/messages.h"
+#include "ops/state.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
+#include "render/state.h"
 
 namespace vx {
 
@@ -24,6 +29,14 @@ int measurebold(const char* text) {
 void connectlayers() {
   setboldwidth(measurebold);
   setpopupmessage(remembermessage, showremembered);
+}
+
+void resetlayers() {
+  resetsettings();
+  highlightcolor = 0;
+  resetrenderstate();
+  resetevents();
+  resetops();
 }
 
 }  // namespace vx

@@ -4,8 +4,7 @@
 
 #include "events/lastaction.h"
 #include "events/mouse.h"
-#include "events/pointer.h"
-#include "events/press.h"
+#include "events/state.h"
 #include "model/callbacks.h"
 #include "model/model.h"
 #include "model/settings.h"
@@ -16,8 +15,6 @@
 
 namespace vx {
 
-Press press;
-
 namespace {
 
 // Auto-repeat: the first call after a second, then four at half-second intervals,
@@ -25,50 +22,53 @@ namespace {
 constexpr unsigned long FIRSTREPEAT = 1000;
 
 bool pressedexists() {
-  return press.window >= 0 && press.window < model.nwindows && press.button >= 0 &&
-         press.button < model.Win[press.window].nbuttons;
+  return events.press.window >= 0 && events.press.window < model.nwindows &&
+         events.press.button >= 0 && events.press.button < model.Win[events.press.window].nbuttons;
 }
 
 // The pressed button still takes part: active, and in a window that is shown. A
 // callback may have made it inactive, hidden its window or brought up another
 // interface since the press.
 bool pressedlive() {
-  return pressedexists() && model.Win[press.window].wb[press.button].active == BUTTON_ACTIVE &&
-         model.Win[press.window].active != 0;
+  return pressedexists() &&
+         model.Win[events.press.window].wb[events.press.button].active == BUTTON_ACTIVE &&
+         model.Win[events.press.window].active != 0;
 }
 
 // Whether the repeat delay has passed at the description's repeat speed: elapsed x
 // speed > delay, without the product (a speed of 0 or less never repeats).
 bool repeatdue(unsigned long elapsed) {
   if (repeatspeed <= 0) return false;
-  return elapsed > press.repeatdelay / static_cast<unsigned long>(repeatspeed);
+  return elapsed > events.press.repeatdelay / static_cast<unsigned long>(repeatspeed);
 }
 
 void repeat(int w, int b) {
-  if (press.firstrepeat) {
-    press.repeatcount = 0;
-    press.repeatdelay = FIRSTREPEAT;
+  if (events.press.firstrepeat) {
+    events.press.repeatcount = 0;
+    events.press.repeatdelay = FIRSTREPEAT;
     VXPmarktime();
-    press.firstrepeat = false;
+    events.press.firstrepeat = false;
     return;
   }
   if (!repeatdue(VXPelapsed())) return;
   const Button& btn = model.Win[w].wb[b];
   recordaction(1, model.Win[w].name, btn.name);
   callname(btn.callback, btn.name);
-  press.repeatdelay = press.repeatcount < 4 ? 500 : press.repeatcount < 8 ? 200 : 0;
+  events.press.repeatdelay = events.press.repeatcount < 4   ? 500
+                             : events.press.repeatcount < 8 ? 200
+                                                            : 0;
   VXPmarktime();
-  press.repeatcount++;
+  events.press.repeatcount++;
 }
 
 void drag(int w, int b) {
   const Button& btn = model.Win[w].wb[b];
-  int x = relativex(pointerx, w, b), y = relativey(pointery, w, b);
-  if (press.dragging) {
-    if (pointerx != previousx || pointery != previousy)
+  int x = relativex(events.pointerx, w, b), y = relativey(events.pointery, w, b);
+  if (events.press.dragging) {
+    if (events.pointerx != events.previousx || events.pointery != events.previousy)
       calldrag(btn.callback, x, y, DRAGMOTION, nullptr);
-  } else if (pointerx != press.pressx || pointery != press.pressy) {
-    press.dragging = true;
+  } else if (events.pointerx != events.press.pressx || events.pointery != events.press.pressy) {
+    events.press.dragging = true;
     recordaction(1, model.Win[w].name, btn.name);
     calldrag(btn.callback, x, y, DRAGBEGIN, nullptr);
   }
@@ -76,25 +76,25 @@ void drag(int w, int b) {
 
 void releasedrag(int w, int b) {
   const Button& btn = model.Win[w].wb[b];
-  int x = relativex(pointerx, w, b), y = relativey(pointery, w, b);
+  int x = relativex(events.pointerx, w, b), y = relativey(events.pointery, w, b);
   recordaction(1, model.Win[w].name, btn.name);
-  if (press.dragging) {
-    press.dragging = false;
+  if (events.press.dragging) {
+    events.press.dragging = false;
     calldrag(btn.callback, x, y, DRAGEND, btn.name);
-  } else if (insidebutton(pointerx, pointery, w, b)) {
+  } else if (insidebutton(events.pointerx, events.pointery, w, b)) {
     calldrag(btn.callback, x, y, DRAGCLICK, btn.name);
   }
 }
 
 void releasebutton(int w, int b) {
   const Button& btn = model.Win[w].wb[b];
-  if (press.highlighted) {
+  if (events.press.highlighted) {
     raisebutton(w, b);
-    press.highlighted = false;
+    events.press.highlighted = false;
   }
-  if (!insidebutton(pointerx, pointery, w, b)) return;
+  if (!insidebutton(events.pointerx, events.pointery, w, b)) return;
   recordaction(1, model.Win[w].name, btn.name);
-  setcurrentwindow(press.savedwindow);
+  setcurrentwindow(events.press.savedwindow);
   rememberpopupmessage();
   // Taken before the call: the callback may bring another interface up.
   int popup = btn.popup;
@@ -106,16 +106,16 @@ void releasebutton(int w, int b) {
 }  // namespace
 
 void processbuttondown() {
-  if (press.pressed) return;
-  if (openedpopup >= 0) {
+  if (events.press.pressed) return;
+  if (render.openedpopup >= 0) {
     // The release chooses from the popup.
-    press.pressed = true;
+    events.press.pressed = true;
     return;
   }
   // The last active button under the pointer wins: the later window, then the later
   // button.
   int w = 0, b = 0, keptw = -1, keptb = -1;
-  for (; nextbuttonat(pointerx, pointery, &w, &b); ++b) {
+  for (; nextbuttonat(events.pointerx, events.pointery, &w, &b); ++b) {
     if (model.Win[w].wb[b].active == BUTTON_ACTIVE) {
       keptw = w;
       keptb = b;
@@ -125,30 +125,30 @@ void processbuttondown() {
     VXPbeep();
     return;
   }
-  press.pressed = true;
-  press.window = keptw;
-  press.button = keptb;
-  press.savedwindow = currentwindowindex();
+  events.press.pressed = true;
+  events.press.window = keptw;
+  events.press.button = keptb;
+  events.press.savedwindow = currentwindowindex();
   setcurrentwindow(keptw);
   const Button& btn = model.Win[keptw].wb[keptb];
   if (btn.dragarea) {
-    press.pressx = pointerx;
-    press.pressy = pointery;
+    events.press.pressx = events.pointerx;
+    events.press.pressy = events.pointery;
   } else {
-    press.highlighted = true;
+    events.press.highlighted = true;
     pressbutton(keptw, keptb);
-    if (btn.repeat) press.firstrepeat = true;
+    if (btn.repeat) events.press.firstrepeat = true;
   }
 }
 
 void processmotion() {
-  if (!press.pressed || openedpopup >= 0 || !pressedexists()) return;
-  int w = press.window, b = press.button;
+  if (!events.press.pressed || render.openedpopup >= 0 || !pressedexists()) return;
+  int w = events.press.window, b = events.press.button;
   const Button& btn = model.Win[w].wb[b];
-  if (insidebutton(pointerx, pointery, w, b) && pressedlive()) {
+  if (insidebutton(events.pointerx, events.pointery, w, b) && pressedlive()) {
     setcurrentwindow(w);
-    if (!btn.dragarea && !press.highlighted) {
-      press.highlighted = true;
+    if (!btn.dragarea && !events.press.highlighted) {
+      events.press.highlighted = true;
       pressbutton(w, b);
     }
     if (btn.repeat) {
@@ -156,35 +156,30 @@ void processmotion() {
     } else if (btn.dragarea) {
       drag(w, b);
     }
-  } else if (!btn.dragarea && press.highlighted) {
+  } else if (!btn.dragarea && events.press.highlighted) {
     // Nothing is drawn for a button whose window is gone.
     if (model.Win[w].active != 0) raisebutton(w, b);
-    press.highlighted = false;
+    events.press.highlighted = false;
   }
 }
 
 void processbuttonup() {
-  if (!press.pressed) return;
-  press.pressed = false;
-  if (openedpopup >= 0) {
-    processpopupchoice(pointery, popuphit(pointerx, pointery));
+  if (!events.press.pressed) return;
+  events.press.pressed = false;
+  if (render.openedpopup >= 0) {
+    processpopupchoice(events.pointery, popuphit(events.pointerx, events.pointery));
   } else if (!pressedlive()) {
     // The button was made inactive, or its window hidden, while it was held: the press
     // ends here, and no later press starts half-way through a drag.
-    press.highlighted = false;
-    press.dragging = false;
-  } else if (model.Win[press.window].wb[press.button].dragarea) {
-    releasedrag(press.window, press.button);
+    events.press.highlighted = false;
+    events.press.dragging = false;
+  } else if (model.Win[events.press.window].wb[events.press.button].dragarea) {
+    releasedrag(events.press.window, events.press.button);
   } else {
-    releasebutton(press.window, press.button);
+    releasebutton(events.press.window, events.press.button);
   }
-  press.window = 0;
-  press.button = 0;
-}
-
-void resetmouse() {
-  press = Press{};
-  forgetinside();
+  events.press.window = 0;
+  events.press.button = 0;
 }
 
 }  // namespace vx

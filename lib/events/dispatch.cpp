@@ -4,7 +4,7 @@
 #include "events/keys.h"
 #include "events/lastaction.h"
 #include "events/mouse.h"
-#include "events/pointer.h"
+#include "events/state.h"
 #include "model/callbacks.h"
 #include "model/model.h"
 #include "model/settings.h"
@@ -16,23 +16,24 @@
 namespace vx {
 
 void dispatchevent(const Event& event) {
-  previousx = pointerx;
-  previousy = pointery;
+  events.previousx = events.pointerx;
+  events.previousy = events.pointery;
   if (event.type != EXPOSE) {
-    pointerx = event.x;
-    pointery = event.y;
+    events.pointerx = event.x;
+    events.pointery = event.y;
   }
   switch (event.type) {
     case EXPOSE: processexpose(); break;
     case BUTTONPRESS: processbuttondown(); break;
     case BUTTONRELEASE: processbuttonup(); break;
-    case KEYPRESS: processkey(pointerx, pointery, event.key); break;
+    case KEYPRESS: processkey(events.pointerx, events.pointery, event.key); break;
     case MOTION: processmotion(); break;
     default: break;
   }
-  if (openedpopup >= 0) highlightpopup(pointerx, pointery);
-  if (pointerx != previousx || pointery != previousy) processmouseinside(pointerx, pointery);
-  processeventfunctions(pointerx, pointery);
+  if (render.openedpopup >= 0) highlightpopup(events.pointerx, events.pointery);
+  if (events.pointerx != events.previousx || events.pointery != events.previousy)
+    processmouseinside(events.pointerx, events.pointery);
+  processeventfunctions(events.pointerx, events.pointery);
 }
 
 void processexpose() {
@@ -44,7 +45,7 @@ void processexpose() {
   } else {
     VXredrawall();
   }
-  if (openedpopup >= 0) redrawpopup();
+  if (render.openedpopup >= 0) redrawpopup();
   VXPsetcolor(color);
   setcurrentwindow(window);
   VXPsetlinewidth(linewidth);
@@ -54,12 +55,6 @@ void processeventfunctions(int x, int y) {
   // Counted afresh each time: a callback may bring another interface up.
   for (int f = 0; f < model.nfunctions; f++)
     if (model.functions[f].perevent != 0) callevent(model.functions[f].entry, x, y, 0);
-}
-
-void resetevents() {
-  resetmouse();
-  resetkeys();
-  resetlastaction();
 }
 
 }  // namespace vx

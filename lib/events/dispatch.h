@@ -18,8 +18,4 @@ void processexpose();
 // Every declared function whose per-event flag is set, in table order, with (x, y, 0).
 void processeventfunctions(int x, int y);
 
-// Forgets the press, the drag areas under the pointer, the keyboard handler and the
-// last action: an interface just brought up has none.
-void resetevents();
-
 }  // namespace vx

@@ -2,6 +2,7 @@
 // one DRAGLEAVE per leaving.
 #include "core/log.h"
 #include "events/mouse.h"
+#include "events/state.h"
 #include "model/callbacks.h"
 #include "model/model.h"
 #include "render/state.h"
@@ -11,47 +12,40 @@ namespace vx {
 
 namespace {
 
-struct Pair {
-  int w = -1;  // -1: a free slot
-  int b = -1;
-};
-
-Pair inside[MAXOVERLAP];
-
 bool held(int w, int b) {
-  for (const Pair& slot : inside)
+  for (const AreaSlot& slot : events.inside)
     if (slot.w == w && slot.b == b) return true;
   return false;
 }
 
-Pair* freeslot() {
-  for (Pair& slot : inside)
+AreaSlot* freeslot() {
+  for (AreaSlot& slot : events.inside)
     if (slot.w < 0) return &slot;
   return nullptr;
 }
 
-bool exists(const Pair& p) {
+bool exists(const AreaSlot& p) {
   return p.w < model.nwindows && p.b >= 0 && p.b < model.Win[p.w].nbuttons;
 }
 
 }  // namespace
 
 void forgetinside() {
-  for (Pair& slot : inside) slot = Pair{};
+  for (AreaSlot& slot : events.inside) slot = AreaSlot{};
 }
 
 void processmouseinside(int x, int y) {
   int remembered = currentwindowindex();
-  for (Pair& slot : inside) {
+  for (AreaSlot& slot : events.inside) {
     if (slot.w < 0) continue;
-    Pair pair = slot;
-    if (!exists(pair) || model.Win[pair.w].active != shownlevel) {
+    AreaSlot pair = slot;
+    if (!exists(pair) || model.Win[pair.w].active != render.shownlevel) {
       // Hidden, or shut out by a modal window or a popup: dropped without a call.
-      slot = Pair{};
+      slot = AreaSlot{};
     } else if (!insidebutton(x, y, pair.w, pair.b)) {
       // Freed before the call, so that a callback that dispatches events itself cannot
       // make the area leave twice.
-      slot = Pair{};
+      slot = AreaSlot{};
       setcurrentwindow(pair.w);
       calldrag(model.Win[pair.w].wb[pair.b].callback, relativex(x, pair.w, pair.b),
                relativey(y, pair.w, pair.b), DRAGLEAVE, nullptr);
@@ -62,12 +56,12 @@ void processmouseinside(int x, int y) {
     const Button& area = model.Win[w].wb[b];
     if (!area.dragarea) continue;
     if (!held(w, b)) {
-      Pair* slot = freeslot();
+      AreaSlot* slot = freeslot();
       if (slot == nullptr) {
         VXerror(0, "processmouseinside: Too many overlapping drag areas.");
         fatal("Max = |%d|\n", MAXOVERLAP);
       }
-      *slot = Pair{w, b};
+      *slot = AreaSlot{w, b};
     }
     setcurrentwindow(w);
     calldrag(area.callback, relativex(x, w, b), relativey(y, w, b), DRAGINSIDE, nullptr);

@@ -40,7 +40,7 @@ bool insidebutton(int x, int y, int w, int b) {
 bool nextbuttonat(int x, int y, int* w, int* b) {
   for (; *w < model.nwindows; ++*w, *b = 0) {
     const Window& win = model.Win[*w];
-    if (win.active != shownlevel) continue;
+    if (win.active != render.shownlevel) continue;
     VXPcoord rx = VXPcoord{x} - win.left, ry = VXPcoord{y} - win.top;
     for (; *b < win.nbuttons; ++*b)
       if (holds(win.wb[*b], rx, ry)) return true;
@@ -49,11 +49,11 @@ bool nextbuttonat(int x, int y, int* w, int* b) {
 }
 
 int popuphit(int x, int y) {
-  if (openedpopup < 0) return -1;
-  const Popup& popup = model.Popups[openedpopup];
+  if (render.openedpopup < 0) return -1;
+  const Popup& popup = model.Popups[render.openedpopup];
   VXPcoord left = popup.left, top = popup.top;
   if (left <= x && x <= left + popup.width && top <= y && y <= top + popup.height)
-    return popupitemat(y, openedpopup);
+    return popupitemat(y, render.openedpopup);
   return -1;
 }
 

@@ -1,11 +1,11 @@
-// Key presses, the keyboard handler and moving the pointer with the arrow keys.
+// Key presses, the keyboard events.keyhandler and moving the pointer with the arrow keys.
 #include "events/keys.h"
 
 #include <algorithm>
 #include <climits>
 
 #include "core/log.h"
-#include "events/pointer.h"
+#include "events/state.h"
 #include "model/callbacks.h"
 #include "model/getname.h"
 #include "model/model.h"
@@ -20,9 +20,6 @@ namespace {
 constexpr int CONTROLQ = 17;
 constexpr int CONTROLT = 20;
 
-const FunctionEntry* handler = nullptr;
-bool fastpointer = false;
-
 // The pointer may not come nearer the screen's edges than this.
 constexpr int MARGIN = 8;
 
@@ -35,22 +32,17 @@ int difference(int a, int b) {
 void processkey(int x, int y, int key) {
   if (key == CONTROLQ) fatal("Program terminated by the user pressing 'Control-Q'.");
   if (key == CONTROLT) {
-    fastpointer = !fastpointer;
+    events.fastpointer = !events.fastpointer;
     return;
   }
-  if (handler == nullptr) return;
+  if (events.keyhandler == nullptr) return;
   int left = 0, top = 0;
   if (model.nwindows > 0) {
     const Window& win = model.Win[currentwindowindex()];
     left = win.left;
     top = win.top;
   }
-  callevent(handler, difference(x, left), difference(y, top), key & 0xFF);
-}
-
-void resetkeys() {
-  handler = nullptr;
-  fastpointer = false;
+  callevent(events.keyhandler, difference(x, left), difference(y, top), key & 0xFF);
 }
 
 }  // namespace vx
@@ -58,31 +50,32 @@ void resetkeys() {
 using namespace vx;
 
 void VXsetkeyboardhandler(const char* function) {
-  handler = model.functions[getname(model.functions, model.nfunctions, function, "function")].entry;
+  events.keyhandler =
+      model.functions[getname(model.functions, model.nfunctions, function, "function")].entry;
 }
 
-void VXclearkeyboardhandler(void) { handler = nullptr; }
+void VXclearkeyboardhandler(void) { events.keyhandler = nullptr; }
 
 void VXmovepointer(int key) {
-  int x = pointerx, y = pointery;
-  int steps = fastpointer ? 25 : 5;
+  int x = events.pointerx, y = events.pointery;
+  int steps = events.fastpointer ? 25 : 5;
   for (int i = 0; i < steps; i++) {
     switch (key) {
-      case ARROWLEFT: pointerx--; break;
-      case ARROWRIGHT: pointerx++; break;
-      case ARROWUP: pointery--; break;
-      case ARROWDOWN: pointery++; break;
+      case ARROWLEFT: events.pointerx--; break;
+      case ARROWRIGHT: events.pointerx++; break;
+      case ARROWUP: events.pointery--; break;
+      case ARROWDOWN: events.pointery++; break;
       default: return;
     }
     // A step that comes too near an edge undoes the whole call.
-    if (pointerx < MARGIN || pointerx > VXPWIDTH - 1 - MARGIN || pointery < MARGIN ||
-        pointery > VXPHEIGHT - 1 - MARGIN) {
-      pointerx = x;
-      pointery = y;
+    if (events.pointerx < MARGIN || events.pointerx > VXPWIDTH - 1 - MARGIN ||
+        events.pointery < MARGIN || events.pointery > VXPHEIGHT - 1 - MARGIN) {
+      events.pointerx = x;
+      events.pointery = y;
       // A window's own pointer was moved by the steps before: it goes back too.
       if (i > 0) VXPsetpointer(x, y);
       return;
     }
-    VXPsetpointer(pointerx, pointery);
+    VXPsetpointer(events.pointerx, events.pointery);
   }
 }

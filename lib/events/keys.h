@@ -8,7 +8,4 @@ namespace vx {
 // with the position relative to the current window.
 void processkey(int x, int y, int key);
 
-// No keyboard handler and the short pointer step.
-void resetkeys();
-
 }  // namespace vx

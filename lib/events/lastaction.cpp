@@ -5,11 +5,11 @@
 #include <cstring>
 #include <ctime>
 
+#include "events/state.h"
+
 namespace vx {
 
 namespace {
-
-LastAction last{};
 
 // At most 80 characters and the end, whatever the source's length.
 void copy(char (&to)[81], const char* from) {
@@ -19,23 +19,21 @@ void copy(char (&to)[81], const char* from) {
 }  // namespace
 
 void recordaction(int kind, const char* name, const char* text, int value) {
-  last.kind = kind;
-  copy(last.name, name);
+  events.lastaction.kind = kind;
+  copy(events.lastaction.name, name);
   std::time_t now = std::time(nullptr);
   std::tm local{};
   if (localtime_r(&now, &local) == nullptr ||
-      std::strftime(last.time, sizeof last.time, "%H:%M:%S", &local) == 0)
-    last.time[0] = '\0';
-  std::memset(&last.value, 0, sizeof last.value);
+      std::strftime(events.lastaction.time, sizeof events.lastaction.time, "%H:%M:%S", &local) == 0)
+    events.lastaction.time[0] = '\0';
+  std::memset(&events.lastaction.value, 0, sizeof events.lastaction.value);
   if (kind == 1) {
-    copy(last.value.text, text);
+    copy(events.lastaction.value.text, text);
   } else {
-    last.value.index = kind == 2 ? value : -1;
+    events.lastaction.value.index = kind == 2 ? value : -1;
   }
 }
 
-LastAction& lastaction() { return last; }
-
-void resetlastaction() { last = LastAction{}; }
+LastAction& lastaction() { return events.lastaction; }
 
 }  // namespace vx

@@ -13,7 +13,4 @@ void recordaction(int kind, const char* name, const char* text, int value = -1);
 // The record, for the operations that read and clear it.
 LastAction& lastaction();
 
-// Kind 0 with empty texts and the value 0, as at start.
-void resetlastaction();
-
 }  // namespace vx

@@ -8,8 +8,7 @@
 
 #include "core/log.h"
 #include "events/dispatch.h"
-#include "events/pointer.h"
-#include "events/press.h"
+#include "events/state.h"
 #include "model/model.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
@@ -24,8 +23,8 @@ constexpr int MAXNESTING = 32;
 int nesting = 0;
 
 void checkmouse() {
-  vx::pointerx = VXPWIDTH / 2;
-  vx::pointery = VXPHEIGHT / 2;
+  vx::events.pointerx = VXPWIDTH / 2;
+  vx::events.pointery = VXPHEIGHT / 2;
   if (VXPmousepresent() == 0) {
     std::fputs("You must have a mouse installed to run this program.\n", stdout);
     std::fflush(stdout);
@@ -38,7 +37,7 @@ void checkmouse() {
 // a held press and an open popup are given their ticks whatever they do with them.
 // Without these the loop may sleep until something happens.
 bool ticksneeded() {
-  if (vx::press.pressed || vx::openedpopup >= 0) return true;
+  if (vx::events.press.pressed || vx::render.openedpopup >= 0) return true;
   for (int f = 0; f < vx::model.nfunctions; f++)
     if (vx::model.functions[f].perevent != 0) return true;
   return false;

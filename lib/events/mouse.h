@@ -13,7 +13,6 @@ void processmotion();
 // Tracks the drag areas under (x, y): DRAGLEAVE to those it left, DRAGINSIDE to each
 // it is in. More than MAXOVERLAP at once is fatal.
 void processmouseinside(int x, int y);
-constexpr int MAXOVERLAP = 10;
 
 // Whether (x, y) lies strictly inside button b of window w (its border pixels are out).
 bool insidebutton(int x, int y, int w, int b);
@@ -35,9 +34,6 @@ int popuphit(int x, int y);
 // A release while a popup is open, on item k (-1 for none) at row y: a choice (true), or
 // a dismissal or a disabled item (false).
 bool processpopupchoice(int y, int k);
-
-// No press held and no drag area under the pointer.
-void resetmouse();
 
 // Forgets the drag areas the pointer is inside, without calls.
 void forgetinside();

@@ -2,7 +2,7 @@
 // disabled item or dismisses the popup.
 #include "events/lastaction.h"
 #include "events/mouse.h"
-#include "events/pointer.h"
+#include "events/state.h"
 #include "model/callbacks.h"
 #include "model/colors.h"
 #include "model/model.h"
@@ -13,7 +13,7 @@
 namespace vx {
 
 bool processpopupchoice(int y, int k) {
-  int p = openedpopup;
+  int p = render.openedpopup;
   if (p < 0 || p >= model.npopups) return false;
   const Popup& popup = model.Popups[p];
   // On the top border or above it, outside the rectangle, or below the last item.
@@ -32,7 +32,7 @@ bool processpopupchoice(int y, int k) {
   }
   if (!hasentrypoint(item.callback)) return true;
   if (popup.checklist != 0) {
-    toggleitemcheck(p, k, highlightcolor, pointery);
+    toggleitemcheck(p, k, highlightcolor, events.pointery);
   } else {
     // The screen under the popup is back before the item's callback runs.
     recordaction(0, "", "", -1);

@@ -7,6 +7,7 @@
 #include "core/files.h"
 #include "model/model.h"
 #include "ops/messages.h"
+#include "ops/state.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -17,8 +18,6 @@ constexpr int PAGELINES = 25;
 constexpr int FORMFEED = 12;
 // A line is read 80 characters at a time; a longer one goes on as the next line.
 constexpr int LINECHARS = 80;
-
-int page = 0;  // the page the next call in mode 1 shows, from 0
 
 // Reads one line (or 80 characters of one); false at the end of the file. Whatever the
 // bytes, the line is a string, and what is not printable is drawn as a blank: a NUL
@@ -56,8 +55,6 @@ void helpcolors() {
 
 }  // namespace
 
-void vx::resethelp() { page = 0; }
-
 int VXhelp(const char* file, int mode, int store, int message) {
   int font = VXPgetfont();
   std::uint8_t color = VXPgetcolor();
@@ -65,15 +62,15 @@ int VXhelp(const char* file, int mode, int store, int message) {
   switch (mode) {
     case 0:
       VXshowwindow("help", store, 1);
-      page = 0;
+      vx::ops.helppage = 0;
       break;
     case 1: VXredrawwindow("help"); break;
     case 2:
-      page = page >= 2 ? page - 2 : 0;
+      vx::ops.helppage = vx::ops.helppage >= 2 ? vx::ops.helppage - 2 : 0;
       VXredrawwindow("help");
       break;
     case 3:
-      page = page >= 1 ? page - 1 : 0;
+      vx::ops.helppage = vx::ops.helppage >= 1 ? vx::ops.helppage - 1 : 0;
       VXredrawwindow("help");
       break;
     default: break;
@@ -85,7 +82,7 @@ int VXhelp(const char* file, int mode, int store, int message) {
     bool pageends = false;
     // The pages before this one; past the end of the file there is nothing to skip.
     bool ended = false;
-    for (int skipped = 0; skipped < page && !ended; skipped++) {
+    for (int skipped = 0; skipped < vx::ops.helppage && !ended; skipped++) {
       for (int row = 0; row < PAGELINES; row++) {
         if (!readline(in, line, &pageends)) {
           ended = true;
@@ -109,15 +106,15 @@ int VXhelp(const char* file, int mode, int store, int message) {
     } else {
       more = pageends;
     }
-    if (!more && page == 0) {
+    if (!more && vx::ops.helppage == 0) {
       VXhidebutton("help", "helpnext", 1);
       VXhidebutton("help", "helpprev", 1);
     } else if (more) {
-      setbuttons(true, page != 0);
+      setbuttons(true, vx::ops.helppage != 0);
     } else {
       setbuttons(false, true);
     }
-    page++;
+    vx::ops.helppage++;
     std::fclose(in);
     shown = 1;
   } else {

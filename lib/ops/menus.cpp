@@ -1,5 +1,5 @@
 // Opening popup menus and changing their items by name.
-#include "events/pointer.h"
+#include "events/state.h"
 #include "ops/lookup.h"
 #include "ops/messages.h"
 #include "render/popups.h"
@@ -46,5 +46,5 @@ void VXtogglemenuitemcheck(const char* popup, const char* item) {
   int p = findpopup(popup);
   Popup& menu = model.Popups[p];
   int k = getname(menu.item, menu.nitems, item, "menu item");
-  toggleitemcheck(p, k, menu.bgcolor, pointery);
+  toggleitemcheck(p, k, menu.bgcolor, events.pointery);
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "model/model.h"
+#include "ops/state.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -14,11 +15,6 @@
 namespace vx {
 
 namespace {
-
-int currentmessage = -1;
-int previousmessage = -1;
-int rememberedmessage = -1;
-bool alertshown = false;
 
 // The three lines of a message number: "hm" and 10 n, 10 n + 1, 10 n + 2.
 constexpr int MESSAGELINES[] = {12, 22, 32};
@@ -40,37 +36,30 @@ void showmessage(int number) {
 
 }  // namespace
 
-void remembermessage() { rememberedmessage = currentmessage; }
+void remembermessage() { ops.rememberedmessage = ops.currentmessage; }
 
-void showremembered() { VXmessage(rememberedmessage); }
+void showremembered() { VXmessage(ops.rememberedmessage); }
 
-void clearalertshown() { alertshown = false; }
-
-void resetmessages() {
-  currentmessage = -1;
-  previousmessage = -1;
-  rememberedmessage = -1;
-  alertshown = false;
-}
+void clearalertshown() { ops.alertshown = false; }
 
 }  // namespace vx
 
 using namespace vx;
 
 void VXmessage(int n) {
-  if (n == currentmessage) return;
+  if (n == ops.currentmessage) return;
   int window = currentwindowindex();
   int font = VXPgetfont();
   Color color = VXPgetcolor();
   int number;
   if (n == -2) {
-    number = previousmessage;
-    currentmessage = number;
+    number = ops.previousmessage;
+    ops.currentmessage = number;
   } else if (n == -1) {
-    number = currentmessage;
+    number = ops.currentmessage;
   } else {
-    previousmessage = currentmessage;
-    currentmessage = n;
+    ops.previousmessage = ops.currentmessage;
+    ops.currentmessage = n;
     number = n;
   }
   if (number > 0) showmessage(number);
@@ -83,12 +72,12 @@ void VXvalert(int n, int store, va_list names) {
   int font = VXPgetfont();
   Color color = VXPgetcolor();
   VXmessage(n);
-  if (alertshown) {
+  if (ops.alertshown) {
     VXredrawwindow("alert");
   } else {
     VXPbeep();
     VXshowwindow("alert", store, 1);
-    alertshown = true;
+    ops.alertshown = true;
   }
   VXPsetfont(FONT_BOLD);
   VXPsetcolor(foreground());

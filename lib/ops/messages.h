@@ -11,10 +11,4 @@ void showremembered();
 // The alert window is no longer up.
 void clearalertshown();
 
-// As an interface just brought up has them: no message shown or remembered, no alert,
-// the help at its first page, no version line read.
-void resetmessages();
-void resethelp();
-void resetversion();
-
 }  // namespace vx

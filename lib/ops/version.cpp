@@ -9,14 +9,12 @@
 #include "model/getname.h"
 #include "model/model.h"
 #include "ops/messages.h"
+#include "ops/state.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
 
 namespace {
-
-// At most 79 characters, read once; empty until a line has been found.
-char versionline[80] = "";
 
 void readversion(const char* file) {
   std::FILE* in = vx::openreadable(file, "r");
@@ -24,10 +22,10 @@ void readversion(const char* file) {
     VXerror(0, "Can't open version file |%s|\n", file != nullptr ? file : "");
     return;
   }
-  char line[sizeof versionline];
+  char line[sizeof vx::ops.versionline];
   while (std::fgets(line, sizeof line, in) != nullptr) {
     if (std::strncmp(line, "Version", 7) == 0) {
-      std::memcpy(versionline, line, sizeof line);
+      std::memcpy(vx::ops.versionline, line, sizeof line);
       break;
     }
   }
@@ -36,11 +34,9 @@ void readversion(const char* file) {
 
 }  // namespace
 
-void vx::resetversion() { versionline[0] = '\0'; }
-
 int VXversion(const char* file) {
-  if (versionline[0] == '\0') readversion(file);
-  if (versionline[0] == '\0') return 0;
+  if (vx::ops.versionline[0] == '\0') readversion(file);
+  if (vx::ops.versionline[0] == '\0') return 0;
   int window = vx::currentwindowindex();
   int font = VXPgetfont();
   std::uint8_t color = VXPgetcolor();
@@ -52,7 +48,7 @@ int VXversion(const char* file) {
   VXPsetcolor(fieldcolor);
   // The text's top at the field's top.
   VXwwritetext(left, static_cast<int>(std::min<long long>(top + 0LL + VXPascent(), INT_MAX)),
-               versionline);
+               vx::ops.versionline);
   vx::setcurrentwindow(window);
   VXPsetfont(font);
   VXPsetcolor(color);

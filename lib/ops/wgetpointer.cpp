@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "events/pointer.h"
+#include "events/state.h"
 #include "model/model.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -19,7 +19,7 @@ extern "C" int VXwgetpointer(int* x, int* y) {
   auto difference = [](long long a, long long b) {
     return static_cast<int>(std::clamp<long long>(a - b, INT_MIN, INT_MAX));
   };
-  int wx = difference(vx::pointerx, left), wy = difference(vx::pointery, top);
+  int wx = difference(vx::events.pointerx, left), wy = difference(vx::events.pointery, top);
   if (x != nullptr) *x = wx;
   if (y != nullptr) *y = wy;
   return wy;

@@ -23,10 +23,10 @@ void VXshowwindow(const char* window, int store, int modal) {
   w.modal = modal;
   if (modal != 0) {
     for (int other = 0; other < model.nwindows; other++)
-      if (other != index && model.Win[other].active == shownlevel) suspendbuttons(other);
-    shownlevel++;
+      if (other != index && model.Win[other].active == render.shownlevel) suspendbuttons(other);
+    render.shownlevel++;
   }
-  w.active = shownlevel;
+  w.active = render.shownlevel;
   drawwindow(index);
 }
 
@@ -45,7 +45,7 @@ void VXhidecurrentwindow(void) {
 
 void VXactivatewindow(const char* window) {
   int index = findwindow(window);
-  model.Win[index].active = shownlevel;
+  model.Win[index].active = render.shownlevel;
   resumebuttons(index);
 }
 
@@ -57,7 +57,7 @@ void VXredrawwindow(const char* window) {
 }
 
 void VXredrawall(void) {
-  for (int level = 1; level <= shownlevel; level++)
+  for (int level = 1; level <= render.shownlevel; level++)
     for (int w = 0; w < model.nwindows; w++)
       if (model.Win[w].active == level) drawwindow(w);
 }

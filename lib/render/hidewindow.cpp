@@ -21,9 +21,9 @@ void hidewindow(int w) {
   }
   if (win.modal) {
     win.modal = 0;
-    shownlevel--;
+    render.shownlevel--;
     for (int i = 0; i < model.nwindows; i++)
-      if (model.Win[i].active == shownlevel) resumebuttons(i);
+      if (model.Win[i].active == render.shownlevel) resumebuttons(i);
   }
   win.active = 0;
 }

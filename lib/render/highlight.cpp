@@ -8,11 +8,6 @@ namespace vx {
 
 namespace {
 
-// The band last painted in the highlight colour.
-int highlightpopupindex = -1;
-int highlightrow = -1;
-int highlightitem = -1;
-
 bool shown(const Popup& popup, int i) {
   return i >= 0 && i < popup.nitems && popup.item[i].active != -1;
 }
@@ -24,12 +19,6 @@ void band(const Popup& popup, int row, Color c) {
 }
 
 }  // namespace
-
-void resetpopupstate() {
-  highlightpopupindex = -1;
-  highlightrow = -1;
-  highlightitem = -1;
-}
 
 // Within an int for any y and top: the difference of two ints over the row height.
 int popuprowat(int y, int p) {
@@ -47,7 +36,7 @@ int popupitemat(int y, int p) {
 }
 
 void highlightpopup(int x, int y) {
-  int p = openedpopup;
+  int p = render.openedpopup;
   if (p < 0) return;
   const Popup& popup = model.Popups[p];
   int rows = shownitems(p);
@@ -58,25 +47,25 @@ void highlightpopup(int x, int y) {
     row = popuprowat(y, p);
     item = popupitemat(y, p);
   }
-  if (highlightpopupindex == p && row != highlightrow && highlightrow != -1 &&
-      shown(popup, highlightitem)) {
-    band(popup, highlightrow, popup.bgcolor);
-    drawpopupitem(p, highlightitem, highlightrow);
+  if (render.highlightpopup == p && row != render.highlightrow && render.highlightrow != -1 &&
+      shown(popup, render.highlightitem)) {
+    band(popup, render.highlightrow, popup.bgcolor);
+    drawpopupitem(p, render.highlightitem, render.highlightrow);
   }
-  if (row != -1 && row != highlightrow && shown(popup, item)) {
+  if (row != -1 && row != render.highlightrow && shown(popup, item)) {
     band(popup, row, highlightcolor);
     drawpopupitem(p, item, row);
   }
-  highlightitem = item;
-  highlightrow = row;
-  highlightpopupindex = p;
+  render.highlightitem = item;
+  render.highlightrow = row;
+  render.highlightpopup = p;
 }
 
 void toggleitemcheck(int p, int i, Color c, int y) {
   Popup& popup = model.Popups[p];
   PopupItem& item = popup.item[i];
   item.checked = item.checked == 0 ? 1 : 0;
-  if (p != openedpopup || item.active == -1) return;
+  if (p != render.openedpopup || item.active == -1) return;
   int row = 0;
   for (int k = 0; k < i; k++)
     if (popup.item[k].active != -1) row++;

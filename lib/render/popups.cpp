@@ -16,7 +16,6 @@ namespace vx {
 
 namespace {
 
-int windowatopening = 0;
 void (*remembermessage)() = nullptr;
 void (*showremembered)() = nullptr;
 
@@ -53,11 +52,11 @@ void openpopup(int p) {
   if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
   DrawState saved = rememberdrawstate();
   VXPsetlinewidth(1);
-  windowatopening = currentwindowindex();
+  render.windowatopening = currentwindowindex();
   selectroot();
   Popup& popup = model.Popups[p];
-  openedpopup = p;
-  shownlevel++;
+  render.openedpopup = p;
+  render.shownlevel++;
   popup.active = 1;
   popup.height = rowsheight(shownitems(p));
   setstoreoccupied(1, true);
@@ -68,16 +67,16 @@ void openpopup(int p) {
 }
 
 void closepopup() {
-  if (openedpopup < 0) return;
-  Popup& popup = model.Popups[openedpopup];
-  shownlevel--;
+  if (render.openedpopup < 0) return;
+  Popup& popup = model.Popups[render.openedpopup];
+  render.shownlevel--;
   setcurrentwindow(0);
   popup.active = 0;
   VXPrestorestore(1, popup.left, popup.top);
   setstoreoccupied(1, false);
-  openedpopup = -1;
+  render.openedpopup = -1;
   if (showremembered != nullptr) showremembered();
-  setcurrentwindow(windowatopening);
+  setcurrentwindow(render.windowatopening);
 }
 
 void setpopupmessage(void (*remember)(), void (*showagain)()) {
@@ -90,11 +89,11 @@ void rememberpopupmessage() {
 }
 
 void redrawpopup() {
-  if (openedpopup < 0) return;
+  if (render.openedpopup < 0) return;
   // The caller of a repaint puts the colour, line width and window back.
   VXPsetlinewidth(1);
   selectroot();
-  drawbody(openedpopup);
+  drawbody(render.openedpopup);
 }
 
 void drawpopupitem(int p, int i, int r) {

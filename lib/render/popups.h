@@ -38,9 +38,6 @@ int popuprowat(int y, int p);
 // Index of the shown item on the row under y, or -1.
 int popupitemat(int y, int p);
 
-// No band drawn yet.
-void resetpopupstate();
-
 // The message window lives in a layer above this one: it hands over how to note the
 // message shown before a button's callback, which may open a popup, and how to show that
 // message again when the popup closes.

@@ -13,9 +13,6 @@ namespace vx {
 
 namespace {
 
-bool occupied[NSTORES + 1] = {};
-std::array<StoreSize, NSTORES + 1> created{};  // the bitmaps' sizes
-
 bool valid(int n) { return n >= 1 && n <= NSTORES; }
 
 void grow(StoreSize& s, int width, int height) {
@@ -43,27 +40,25 @@ std::array<StoreSize, NSTORES + 1> storesizes(int bstore) {
 }
 
 void initstores(int bstore) {
-  created = storesizes(bstore);
-  bstoreswitch = bstore;
+  render.created = storesizes(bstore);
+  render.bstoreswitch = bstore;
   for (int k = 1; k <= NSTORES; k++) {
-    occupied[k] = false;
-    if (VXPcreatestore(k, created[k].width, created[k].height) == 0)
+    render.occupied[k] = false;
+    if (VXPcreatestore(k, render.created[k].width, render.created[k].height) == 0)
       fatal("Error:  cannot initialize backing store %d.  Out of memory.\n", k);
   }
 }
 
-bool storeoccupied(int n) { return valid(n) && occupied[n]; }
+bool storeoccupied(int n) { return valid(n) && render.occupied[n]; }
 
 void setstoreoccupied(int n, bool held) {
-  if (valid(n)) occupied[n] = held;
+  if (valid(n)) render.occupied[n] = held;
 }
-
-void freestores() { std::fill(std::begin(occupied), std::end(occupied), false); }
 
 void claimwindowstore(int w) {
   const Window& win = model.Win[w];
   int n = win.bstore;
-  if (bstoreswitch != BSTORE)
+  if (render.bstoreswitch != BSTORE)
     fatal(
         "Error - interface was not initialized withbacking store.\nIn VXinterfaceinit, pass "
         "BSTORE as the bstore argument.\n");
@@ -74,8 +69,8 @@ void claimwindowstore(int w) {
   setstoreoccupied(n, true);
   // A window resized since start-up may be larger than its store: only what fits is
   // saved, and only that comes back when it is hidden.
-  VXPsavestore(n, win.left, win.top, std::min(win.width, created[n].width),
-               std::min(win.height, created[n].height));
+  VXPsavestore(n, win.left, win.top, std::min(win.width, render.created[n].width),
+               std::min(win.height, render.created[n].height));
 }
 
 }  // namespace vx

@@ -3,14 +3,9 @@
 
 #include <array>
 
+#include "render/state.h"
+
 namespace vx {
-
-constexpr int NSTORES = 5;  // numbered 1 to 5; store 1 serves the popups
-
-struct StoreSize {
-  int width = 0;
-  int height = 0;
-};
 
 // Entry n (1 to 5) is store n's bitmap size: store 1 fits every popup with all its
 // items, and with the switch at BSTORE each store fits every window naming it, the
@@ -24,7 +19,6 @@ void initstores(int bstore);
 
 bool storeoccupied(int n);
 void setstoreoccupied(int n, bool occupied);
-void freestores();
 
 // What showing window w with its store requested does before drawing: the switch
 // must be BSTORE and the window's store free; the store is then held and the screen

@@ -5,12 +5,11 @@
 
 #include "render/buttons.h"
 #include "render/platform/platform.h"
+#include "render/state.h"
 
 namespace vx {
 
 namespace {
-
-int current = 0;
 
 void clipinterior(const Window& win) {
   VXPcoord b = win.borderwidth;
@@ -38,15 +37,13 @@ VXPcoord nextseenoutline(const Window& win, VXPcoord from, VXPcoord count) {
 
 }  // namespace
 
-int currentwindowindex() { return current; }
+int currentwindowindex() { return render.currentwindow; }
 
 void setcurrentwindow(int w) {
   if (w < 0 || w >= model.nwindows) return;
-  current = w;
+  render.currentwindow = w;
   clipinterior(model.Win[w]);
 }
-
-void resetcurrentwindow() { current = 0; }
 
 void drawwindow(int w) {
   Color color = VXPgetcolor();

@@ -11,8 +11,6 @@ int currentwindowindex();
 // Makes window w current and clips all drawing to its interior. An index outside the
 // table changes nothing.
 void setcurrentwindow(int w);
-// Window 0 current again without setting the clip (nothing may be loaded yet).
-void resetcurrentwindow();
 
 // Background, border, the buttons that are not hidden, then the graphics. Leaves w
 // current.

@@ -2,7 +2,7 @@
 // and moving the pointer with arrow codes.
 #include <string>
 
-#include "events/pointer.h"
+#include "events/state.h"
 #include "support/event_fixture.h"
 #include "vx.h"
 
@@ -39,17 +39,17 @@ TEST_F(Keys, MovingThePointerStopsShortOfTheEdges) {
   bringup(SHIFTED);
   move(100, 100);
   VXmovepointer(ARROWLEFT);
-  EXPECT_EQ(vx::pointerx, 95);
+  EXPECT_EQ(vx::events.pointerx, 95);
   key(20);  // Control-T: steps of 25
   VXmovepointer(ARROWDOWN);
-  EXPECT_EQ(vx::pointery, 125);
+  EXPECT_EQ(vx::events.pointery, 125);
   key(20);
   key(20);  // twice more: 25 again
   move(10, 100);
   VXmovepointer(ARROWLEFT);  // 9, 8, then 7 is refused: the whole call is undone
   VXmovepointer('x');
-  EXPECT_EQ(vx::pointerx, 10);
-  EXPECT_EQ(vx::pointery, 100);
+  EXPECT_EQ(vx::events.pointerx, 10);
+  EXPECT_EQ(vx::events.pointery, 100);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST_F(PopupChoice, AnItemIsChosenAfterTheScreenIsRestored) {
   std::uint8_t under = VXPgetpixel(405, 110);
   click(330, 20);  // the button that opens "menu", after its callback
   EXPECT_EQ(calls(), "menu(open)");
-  ASSERT_EQ(vx::openedpopup, 0);
+  ASSERT_EQ(vx::render.openedpopup, 0);
   EXPECT_NE(VXPgetpixel(405, 110), under);
   click(420, 108);
   EXPECT_EQ(calls(), "press(one)");  // the popup was closed before the call
@@ -43,9 +43,9 @@ TEST_F(PopupChoice, AnItemIsChosenAfterTheScreenIsRestored) {
     int beeps = vx::platform::headless::beeps();
     click(420, 123);
     EXPECT_EQ(vx::platform::headless::beeps(), beeps + 1);
-    EXPECT_EQ(vx::openedpopup, 0);
+    EXPECT_EQ(vx::render.openedpopup, 0);
     click(420, y);
-    EXPECT_EQ(vx::openedpopup, -1) << y;
+    EXPECT_EQ(vx::render.openedpopup, -1) << y;
     EXPECT_EQ(calls(), "dismiss()") << y;
     EXPECT_EQ(last().kind, 0);
     EXPECT_EQ(last().value.index, -1);
@@ -57,7 +57,7 @@ TEST_F(PopupChoice, ACheckListTogglesAndStaysOpen) {
   VXopenpopup("checks");
   click(420, 300 + 3 + 15 + 5);  // b
   EXPECT_EQ(calls(), "press(b) [open]");
-  EXPECT_EQ(vx::openedpopup, 1);
+  EXPECT_EQ(vx::render.openedpopup, 1);
   EXPECT_EQ(vx::model.Popups[1].item[1].checked, 0);
   EXPECT_EQ(last().kind, 2);
   EXPECT_EQ(last().value.index, 1);
@@ -80,10 +80,10 @@ TEST_F(PopupChoice, AnItemWhoseRowHasNoEntryPointDoesNothing) {
     vx::model.Popups[0].checklist = checklist;
     VXopenpopup("p");
     click(420, 108);
-    EXPECT_EQ(vx::openedpopup, 0);
+    EXPECT_EQ(vx::render.openedpopup, 0);
     EXPECT_EQ(vx::model.Popups[0].item[0].checked, 0);
     click(420, 400);  // a dismissal through a row without an entry point
-    EXPECT_EQ(vx::openedpopup, -1);
+    EXPECT_EQ(vx::render.openedpopup, -1);
   }
 }
 

@@ -30,8 +30,8 @@ TEST_F(InterfaceInit, ComesUpWithTheFileLoadedThePaletteSetAndNothingDrawn) {
   bringup(ONE + "(sky 10 20 30)\n");
   EXPECT_EQ(readfile("error.log"), banner());
   EXPECT_EQ(model.nwindows, 1);
-  EXPECT_EQ(vx::shownlevel, 1);
-  EXPECT_EQ(vx::openedpopup, -1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
+  EXPECT_EQ(vx::render.openedpopup, -1);
   EXPECT_EQ(vx::currentwindowindex(), 0);
   // The palette is in: index 8 draws sky and reads back as 8.
   VXPsetclip(0, 0, 640, 480);
@@ -55,7 +55,7 @@ TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
   EXPECT_EQ(model.nwindows, 2);
   EXPECT_EQ(model.npopups, 0);
   EXPECT_STREQ(model.Win[1].name, "two");
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_FALSE(vx::storeoccupied(2));
   EXPECT_EQ(vx::redrawfunction, nullptr);
   if (__lsan_do_recoverable_leak_check != nullptr) {

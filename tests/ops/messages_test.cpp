@@ -62,7 +62,7 @@ TEST_F(Messages, TheAlertComesUpModallyOnceAndShutsOutTheWindowsBelow) {
   int beeps = vx::platform::headless::beeps();
   VXalert(1, 1, "warn", "nothere", "warn", "");
   EXPECT_EQ(vx::platform::headless::beeps(), beeps + 1);
-  EXPECT_EQ(vx::shownlevel, 2);
+  EXPECT_EQ(vx::render.shownlevel, 2);
   // Lines 15 apart from 15 below the alert's top; a name that is no message is a blank line.
   EXPECT_EQ(vxtest::ink(vxtest::ALERTINK),
             vxtest::textpixels(vxtest::ALERTINK, vx::FONT_BOLD,

@@ -36,7 +36,7 @@ TEST_F(WindowOps, AModalWindowSuspendsTheLevelBelowUntilItIsHidden) {
   VXredrawall();
   const auto before = screen();
   VXshowwindow("dialog", 1, 1);
-  EXPECT_EQ(vx::shownlevel, 2);
+  EXPECT_EQ(vx::render.shownlevel, 2);
   EXPECT_EQ(model.Win[2].active, 2);
   EXPECT_EQ(model.Win[0].wb[0].active, -2);
   EXPECT_EQ(model.Win[1].wb[0].active, -2);
@@ -51,7 +51,7 @@ TEST_F(WindowOps, AModalWindowSuspendsTheLevelBelowUntilItIsHidden) {
   EXPECT_EQ(model.Win[3].active, 0);
 
   VXhidewindow("dialog");
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_EQ(model.Win[2].active, 0);
   EXPECT_EQ(model.Win[0].wb[0].active, 1);
   EXPECT_EQ(model.Win[1].wb[0].active, 1);
@@ -111,7 +111,7 @@ TEST_F(WindowOps, RedrawAllPaintsLevelByLevelInTableOrder) {
       "window(hidden 10 10 50 50 black lgray black 0 0 0)\n");
   model.Win[0].active = 3;
   model.Win[1].active = 2;
-  vx::shownlevel = 3;
+  vx::render.shownlevel = 3;
   VXredrawall();
   EXPECT_EQ(VXPgetpixel(30, 30), 7);
   EXPECT_EQ(vx::currentwindowindex(), 0);

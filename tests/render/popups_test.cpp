@@ -2,7 +2,7 @@
 #include "render/popups.h"
 
 #include "core/log.h"
-#include "events/pointer.h"
+#include "events/state.h"
 #include "render/fixture_colors.h"
 #include "render/render_fixture.h"
 #include "render/state.h"
@@ -86,8 +86,8 @@ TEST_F(Popups, OpenThenCloseLeavesTheScreenAsItWas) {
   VXPsetlinewidth(3);
   VXPsetfont(vx::FONT_NORMAL);
   vx::openpopup(0);
-  EXPECT_EQ(vx::openedpopup, 0);
-  EXPECT_EQ(vx::shownlevel, 2);
+  EXPECT_EQ(vx::render.openedpopup, 0);
+  EXPECT_EQ(vx::render.shownlevel, 2);
   EXPECT_EQ(popup().active, 1);
   EXPECT_TRUE(vx::storeoccupied(1));
   EXPECT_EQ(vx::currentwindowindex(), 0);  // clipped to the root window
@@ -98,8 +98,8 @@ TEST_F(Popups, OpenThenCloseLeavesTheScreenAsItWas) {
   EXPECT_FALSE(changed(before).empty());
   vx::closepopup();
   EXPECT_TRUE(changed(before).empty());
-  EXPECT_EQ(vx::openedpopup, -1);
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.openedpopup, -1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_EQ(popup().active, 0);
   EXPECT_FALSE(vx::storeoccupied(1));
   EXPECT_EQ(vx::currentwindowindex(), 1);
@@ -114,8 +114,8 @@ TEST_F(Popups, OpeningWhileStoreOneIsHeldIsFatal) {
   vx::setreporthook([](int, const char*) -> bool { throw 0; });
   EXPECT_ANY_THROW(vx::openpopup(0));
   vx::setreporthook(nullptr);
-  EXPECT_EQ(vx::openedpopup, -1);
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.openedpopup, -1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_EQ(popup().active, 0);
   EXPECT_EQ(vx::currentwindowindex(), 1);
 }
@@ -189,9 +189,9 @@ TEST_F(Popups, CheckListTextAndMarks) {
 TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
   build(1);
   vx::openpopup(0);
-  vx::pointery = TOP + 40;  // on row 2
+  vx::events.pointery = TOP + 40;  // on row 2
   std::vector<std::uint32_t> before = snapshot();
-  vx::toggleitemcheck(0, 2, POPUPBG, vx::pointery);
+  vx::toggleitemcheck(0, 2, POPUPBG, vx::events.pointery);
   EXPECT_EQ(popup().item[2].checked, 1);
   EXPECT_TRUE(inside(changed(before), LEFT + 1, TOP + 18, WIDTH - 2, 15));
   EXPECT_EQ(ink(DISABLED),
@@ -199,8 +199,8 @@ TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
   EXPECT_EQ(VXPgetcolor(), POPUPBG);
 
   // With the pointer on the row the band takes the highlight colour.
-  vx::pointery = TOP + 20;
-  vx::toggleitemcheck(0, 2, POPUPBG, vx::pointery);
+  vx::events.pointery = TOP + 20;
+  vx::toggleitemcheck(0, 2, POPUPBG, vx::events.pointery);
   EXPECT_EQ(popup().item[2].checked, 0);
   EXPECT_EQ(ink(DISABLED), textpixels(DISABLED, vx::FONT_BOLD, {{LEFT + 16, 130, "Three"}}));
   EXPECT_GT(count(HIGHLIGHT, LEFT + 1, TOP + 18, WIDTH - 2, 15), 0);
@@ -209,11 +209,11 @@ TEST_F(Popups, ToggleRepaintsTheRowOfAShownItem) {
 TEST_F(Popups, ToggleOfAHiddenItemOrAClosedPopupOnlyFlipsTheMark) {
   build(1);
   std::vector<std::uint32_t> before = snapshot();
-  vx::toggleitemcheck(0, 0, POPUPBG, vx::pointery);
+  vx::toggleitemcheck(0, 0, POPUPBG, vx::events.pointery);
   EXPECT_EQ(popup().item[0].checked, 1);
   vx::openpopup(0);
   before = snapshot();
-  vx::toggleitemcheck(0, 1, POPUPBG, vx::pointery);
+  vx::toggleitemcheck(0, 1, POPUPBG, vx::events.pointery);
   EXPECT_EQ(popup().item[1].checked, 1);
   EXPECT_TRUE(changed(before).empty());
 }

@@ -74,7 +74,7 @@ TEST_F(BackingStores, AStoreNobodyNeedsGetsNoBitmap) {
   window("w", 0, 0, 20, 20, 2);
   builder.build();
   vx::initstores(0);  // the switch is off: the window does not count
-  EXPECT_EQ(vx::bstoreswitch, 0);
+  EXPECT_EQ(vx::render.bstoreswitch, 0);
   EXPECT_FATAL(VXPsavestore(2, 0, 0, 20, 20), "Error:  attempt to copy from null bstore 2.\n",
                banner() + "Error:  attempt to copy from null bstore 2.\n");
   EXPECT_FATAL(VXPsavestore(1, 0, 0, 20, 20), "Error:  attempt to copy from null bstore 1.\n",
@@ -176,11 +176,11 @@ TEST_F(BackingStores, HidingAModalWindowLowersTheLevelAndResumesTheButtonsBelow)
   builder.build();
   vx::drawwindow(0);
   vx::suspendbuttons(0);
-  vx::shownlevel = 2;
+  vx::render.shownlevel = 2;
   vx::model.Win[2].active = 2;
   vx::model.Win[2].modal = 1;
   vx::hidewindow(2);
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_EQ(vx::model.Win[0].wb[0].active, vx::BUTTON_ACTIVE);
   EXPECT_EQ(vx::model.Win[1].wb[0].active, vx::BUTTON_SUSPENDED);
   EXPECT_TRUE(ink(DIMLABEL).empty());
@@ -189,7 +189,7 @@ TEST_F(BackingStores, HidingAModalWindowLowersTheLevelAndResumesTheButtonsBelow)
   // Made active again without being shown, then hidden: the level stays.
   vx::model.Win[2].active = 1;
   vx::hidewindow(2);
-  EXPECT_EQ(vx::shownlevel, 1);
+  EXPECT_EQ(vx::render.shownlevel, 1);
 }
 
 TEST_F(BackingStores, HidingTwiceAfterReactivationDoesNotReleaseAStoreItNoLongerHolds) {

@@ -1,7 +1,7 @@
 // Windows, their graphics, frames and the suspension of buttons under modal windows.
 #include "render/windows.h"
 
-#include "events/pointer.h"
+#include "events/state.h"
 #include "render/buttons.h"
 #include "render/fixture_colors.h"
 #include "render/render_fixture.h"
@@ -194,8 +194,8 @@ TEST_F(Windows, PointerRelativeToTheCurrentWindowsOuterCorner) {
   window("w", 100, 50, 200, 100, 5);
   builder.build();
   vx::setcurrentwindow(1);
-  vx::pointerx = 130;
-  vx::pointery = 70;
+  vx::events.pointerx = 130;
+  vx::events.pointery = 70;
   int x = 0, y = 0;
   EXPECT_EQ(VXwgetpointer(&x, &y), 20);
   EXPECT_EQ(x, 30);

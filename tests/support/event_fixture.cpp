@@ -24,7 +24,7 @@ int record(const VXcall* call) {
   std::string name = call->function;
   switch (call->role) {
     case VXFORM_NAME:
-      note(name + "(" + call->name + ")" + (vx::openedpopup >= 0 ? " [open]" : ""));
+      note(name + "(" + call->name + ")" + (vx::render.openedpopup >= 0 ? " [open]" : ""));
       break;
     case VXFORM_DRAG: {
       std::string args = std::to_string(call->x) + ", " + std::to_string(call->y) + ", " +
