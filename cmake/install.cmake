@@ -36,12 +36,13 @@ if(BUILD_SHARED_LIBS)
   set(VX_PC_REQUIRES_PRIVATE "")
   set(VX_PC_LIBS_PRIVATE "")
 else()
-  # SDL2 is not among them: the library loads it when the first window opens.
-  set(VX_PC_REQUIRES_PRIVATE "libpng x11 freetype2")
-  set(VX_PC_LIBS_PRIVATE "-lstdc++ -lm")
-  foreach(library ${CMAKE_DL_LIBS})
-    string(PREPEND VX_PC_LIBS_PRIVATE "-l${library} ")
-  endforeach()
+  # SDL2 is not among them: the library loads it when the first window opens. A program
+  # written in C and linked by the C compiler needs the C++ runtime too (lib/).
+  set(VX_PC_REQUIRES_PRIVATE "libpng freetype2")
+  set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
+  list(REMOVE_DUPLICATES libraries)
+  list(TRANSFORM libraries PREPEND -l)
+  list(JOIN libraries " " VX_PC_LIBS_PRIVATE)
 endif()
 # The file finds the prefix from where it lies, so an installed tree can be moved.
 file(RELATIVE_PATH VX_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)

@@ -7,13 +7,13 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev libpng-dev libx11-dev
+  libsdl2-dev libfreetype-dev libpng-dev
   fonts-liberation2
 )
 if [[ "${1:-}" != demo ]]; then
   packages+=(
     make clang libclang-rt-14-dev clang-format clang-tidy
-    libxtst-dev libxrender-dev googletest libgtest-dev libgmock-dev libbenchmark-dev flex
+    libx11-dev libxtst-dev libxrender-dev googletest libgtest-dev libgmock-dev libbenchmark-dev flex
     xvfb xauth
   )
 fi
