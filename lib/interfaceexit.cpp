@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/log.h"
 #include "render/platform/platform.h"
 #include "vx.h"
 
@@ -14,7 +15,7 @@ extern "C" void VXinterfaceexit(const char* format, ...) {
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    VXerror(-1, "%s", text);
+    vx::fatal("%s", text);
   }
   // A screenshot that was asked for and not written is a failed run.
   int status = VXPclose() != 0 ? 0 : -1;

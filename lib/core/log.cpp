@@ -78,6 +78,7 @@ extern "C" void VXoutput(const char* format, ...) {
 namespace {
 
 __attribute__((format(printf, 1, 0))) std::string formatted(const char* format, va_list args) {
+  if (format == nullptr) return "";
   va_list again;
   va_copy(again, args);
   int size = std::vsnprintf(nullptr, 0, format, args);
@@ -87,34 +88,28 @@ __attribute__((format(printf, 1, 0))) std::string formatted(const char* format, 
   return text;
 }
 
-// Writes one report; a nonzero level ends the process, with the message on `out`.
-__attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, const char* format,
-                                                  va_list args) {
-  if (format == nullptr) format = "";
-  if (reporthook != nullptr) {
-    va_list copy;
-    va_copy(copy, args);
-    std::string text = formatted(format, copy);
-    va_end(copy);
-    if (reporthook(level, text.c_str()) && level == 0) return;
-  }
+void write(std::FILE* out, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fflush(out);
+}
+
+// Every log line goes through here: the error log is opened when it is not yet, and a
+// log that cannot be opened ends the program.
+void logline(const std::string& text) {
   if (errorlog == nullptr && VXopenerrorlog("w") == 0) {
     std::fputs("Unable to write to error.log\n", stdout);
     std::fflush(stdout);
     std::exit(-1);
   }
-
-  va_list again;
-  va_copy(again, args);
-  std::vfprintf(errorlog, format, args);
   // On disk before anything else happens: a crash after this keeps the line.
-  std::fflush(errorlog);
+  write(errorlog, text);
+}
 
-  if (level == 0) {
-    va_end(again);
-    return;
-  }
-
+// The one way the library ends a program on a failure: the report is logged, the window
+// closed, both logs closed, the message written to `out`, and after the pause the process
+// exits with `status`.
+[[noreturn]] void die(int status, std::FILE* out, const std::string& text) {
+  logline(text);
   if (fatalteardown != nullptr) fatalteardown();
   std::fclose(errorlog);
   errorlog = nullptr;
@@ -123,11 +118,15 @@ __attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, con
     outputlog = nullptr;
   }
   std::fflush(stdout);
-  std::vfprintf(out, format, again);
-  va_end(again);
-  std::fflush(out);
+  write(out, text);
   if (fatalpause > 0) std::this_thread::sleep_for(std::chrono::milliseconds(fatalpause));
-  std::exit(level);
+  std::exit(status);
+}
+
+// Hands a report to the hook, if any: true for a warning the hook took care of, which
+// goes no further. A hook may leave by throwing; the text is formatted by then.
+bool hooked(int level, const std::string& text) {
+  return reporthook != nullptr && reporthook(level, text.c_str()) && level == 0;
 }
 
 }  // namespace
@@ -135,22 +134,27 @@ __attribute__((format(printf, 3, 0))) void report(int level, std::FILE* out, con
 extern "C" void VXerror(int level, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  report(level, stdout, format, args);
+  std::string text = formatted(format, args);
   va_end(args);
+  if (hooked(level, text)) return;
+  if (level != 0) die(level, stdout, text);
+  logline(text);
 }
 
 void vx::fatal(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  report(-1, stdout, format, args);
+  std::string text = formatted(format, args);
   va_end(args);
-  std::exit(-1);  // not reached: a fatal report exits
+  hooked(-1, text);
+  die(-1, stdout, text);
 }
 
 void vx::toolkitfatal(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  report(-1, stderr, format, args);
+  std::string text = formatted(format, args);
   va_end(args);
-  std::exit(-1);  // not reached: a fatal report exits
+  hooked(-1, text);
+  die(-1, stderr, text);
 }

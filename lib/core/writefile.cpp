@@ -35,7 +35,9 @@ bool inplace(const char* path, const std::function<bool(std::FILE*)>& write) {
 // A new file in `folder`, named after `base` when the name has room for it; -1 with
 // errno set when the folder takes no new file.
 int maketemporary(const std::string& folder, const std::string& base, std::vector<char>* name) {
-  for (const std::string& pattern : {folder + "." + base + ".XXXXXX", folder + ".vx.XXXXXX"}) {
+  std::string named = folder;
+  named.append(".").append(base).append(".XXXXXX");
+  for (const std::string& pattern : {named, folder + ".vx.XXXXXX"}) {
     name->assign(pattern.begin(), pattern.end());
     name->push_back('\0');
     int descriptor = mkstemp(name->data());

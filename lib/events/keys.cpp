@@ -36,12 +36,8 @@ void processkey(int x, int y, int key) {
     return;
   }
   if (events.keyhandler == nullptr) return;
-  int left = 0, top = 0;
-  if (model.nwindows > 0) {
-    const Window& win = model.Win[currentwindowindex()];
-    left = win.left;
-    top = win.top;
-  }
+  const Window* win = currentwindowrecord();
+  int left = win != nullptr ? win->left : 0, top = win != nullptr ? win->top : 0;
   callevent(events.keyhandler, difference(x, left), difference(y, top), key & 0xFF);
 }
 

@@ -8,6 +8,7 @@
 #include "model/model.h"
 #include "ops/messages.h"
 #include "ops/state.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -50,14 +51,14 @@ void setbuttons(bool next, bool previous) {
 
 void helpcolors() {
   VXPsetfont(vx::FONT_NORMAL);
-  VXPsetcolor(vx::model.nwindows > 0 ? vx::model.Win[vx::currentwindowindex()].fgcolor : 0);
+  const vx::Window* win = vx::currentwindowrecord();
+  VXPsetcolor(win != nullptr ? win->fgcolor : 0);
 }
 
 }  // namespace
 
 int VXhelp(const char* file, int mode, int store, int message) {
-  int font = VXPgetfont();
-  std::uint8_t color = VXPgetcolor();
+  vx::KeepDrawState kept;
   VXmessage(message);
   switch (mode) {
     case 0:
@@ -122,7 +123,5 @@ int VXhelp(const char* file, int mode, int store, int message) {
     helpcolors();
     VXwwritetext(15, 13, "Unable to open this help file");
   }
-  VXPsetfont(font);
-  VXPsetcolor(color);
   return shown;
 }

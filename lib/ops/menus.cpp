@@ -1,4 +1,5 @@
 // Opening popup menus and changing their items by name.
+#include "core/log.h"
 #include "events/state.h"
 #include "ops/lookup.h"
 #include "ops/messages.h"
@@ -25,12 +26,12 @@ const char* VXgetmenuitemname(const char* popup, int index) {
 }
 
 void VXenablemenuitem(const char* popup, const char* item) {
-  if (item == nullptr) VXerror(-1, "Error: no name given to 'VXenablemenuitem'.\n");
+  if (item == nullptr) vx::fatal("Error: no name given to 'VXenablemenuitem'.\n");
   finditem(popup, item, "item").active = 1;
 }
 
 void VXdisablemenuitem(const char* popup, const char* item) {
-  if (item == nullptr) VXerror(-1, "Error: no name given to 'VXdisablemenuitem'.\n");
+  if (item == nullptr) vx::fatal("Error: no name given to 'VXdisablemenuitem'.\n");
   finditem(popup, item, "item").active = 0;
 }
 

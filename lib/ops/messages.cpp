@@ -8,6 +8,7 @@
 
 #include "model/model.h"
 #include "ops/state.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -20,7 +21,8 @@ namespace {
 constexpr int MESSAGELINES[] = {12, 22, 32};
 
 Color foreground() {
-  return model.nwindows > 0 ? model.Win[currentwindowindex()].fgcolor : Color{0};
+  const Window* win = currentwindowrecord();
+  return win != nullptr ? win->fgcolor : Color{0};
 }
 
 void showmessage(int number) {
@@ -48,9 +50,8 @@ using namespace vx;
 
 void VXmessage(int n) {
   if (n == ops.currentmessage) return;
-  int window = currentwindowindex();
-  int font = VXPgetfont();
-  Color color = VXPgetcolor();
+  KeepCurrentWindow keptwindow;
+  KeepDrawState kept;
   int number;
   if (n == -2) {
     number = ops.previousmessage;
@@ -63,14 +64,10 @@ void VXmessage(int n) {
     number = n;
   }
   if (number > 0) showmessage(number);
-  setcurrentwindow(window);
-  VXPsetfont(font);
-  VXPsetcolor(color);
 }
 
 void VXvalert(int n, int store, va_list names) {
-  int font = VXPgetfont();
-  Color color = VXPgetcolor();
+  KeepDrawState kept;
   VXmessage(n);
   if (ops.alertshown) {
     VXredrawwindow("alert");
@@ -88,8 +85,6 @@ void VXvalert(int n, int store, va_list names) {
     VXwwritetext(6, y, VXgetmsgtext(name));
     y += 15;
   }
-  VXPsetfont(font);
-  VXPsetcolor(color);
 }
 
 void VXalert(int n, int store, ...) {

@@ -28,6 +28,8 @@ const char* VXgetcurrentwindowname(void) {
 }
 
 char* VXgetcurrentwindow(char* buffer) {
-  if (buffer != nullptr) std::strcpy(buffer, VXgetcurrentwindowname());
+  // The caller's buffer must hold the name and its end, as for any string copy.
+  const char* name = VXgetcurrentwindowname();
+  if (buffer != nullptr) std::memcpy(buffer, name, std::strlen(name) + 1);
   return buffer;
 }

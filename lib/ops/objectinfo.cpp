@@ -1,5 +1,6 @@
 // Reading and setting the geometry and state of windows, buttons and drag areas.
 
+#include "core/log.h"
 #include "ops/lookup.h"
 #include "vx.h"
 
@@ -44,7 +45,7 @@ void VXsetbuttoninfo(const char* window, const char* button, const int* left, co
 void VXsetbuttonlabel(const char* window, const char* button, const char* label) {
   Button& b = findbutton(window, button);
   char* copy = copytext(label);
-  if (copy == nullptr) VXerror(-1, "Out of memory for button |%s|.\n", b.name);
+  if (copy == nullptr) vx::fatal("Out of memory for button |%s|.\n", b.name);
   delete[] b.label;
   b.label = copy;
 }

@@ -28,9 +28,9 @@ struct Frame {
 };
 
 Frame current() {
-  if (model.nwindows == 0) return {};
-  const Window& win = model.Win[currentwindowindex()];
-  return {win.left, win.top, win.width, win.height, win.borderwidth};
+  const Window* win = currentwindowrecord();
+  if (win == nullptr) return {};
+  return {win->left, win->top, win->width, win->height, win->borderwidth};
 }
 
 }  // namespace

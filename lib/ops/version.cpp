@@ -10,6 +10,7 @@
 #include "model/model.h"
 #include "ops/messages.h"
 #include "ops/state.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -37,9 +38,8 @@ void readversion(const char* file) {
 int VXversion(const char* file) {
   if (vx::ops.versionline[0] == '\0') readversion(file);
   if (vx::ops.versionline[0] == '\0') return 0;
-  int window = vx::currentwindowindex();
-  int font = VXPgetfont();
-  std::uint8_t color = VXPgetcolor();
+  vx::KeepCurrentWindow keptwindow;
+  vx::KeepDrawState kept;
   int left = 0, top = 0;
   unsigned char fieldcolor = 0;
   VXgetfieldinfo("VERSION", &left, &top, nullptr, nullptr, &fieldcolor);
@@ -49,8 +49,5 @@ int VXversion(const char* file) {
   // The text's top at the field's top.
   VXwwritetext(left, static_cast<int>(std::min<long long>(top + 0LL + VXPascent(), INT_MAX)),
                vx::ops.versionline);
-  vx::setcurrentwindow(window);
-  VXPsetfont(font);
-  VXPsetcolor(color);
   return 1;
 }

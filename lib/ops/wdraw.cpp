@@ -7,6 +7,7 @@
 
 #include "core/log.h"
 #include "model/model.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 #include "vx.h"
@@ -19,9 +20,9 @@ struct Origin {
 };
 
 Origin origin() {
-  if (vx::model.nwindows == 0) return {};
-  const vx::Window& win = vx::model.Win[vx::currentwindowindex()];
-  return {win.left, win.top};
+  const vx::Window* win = vx::currentwindowrecord();
+  if (win == nullptr) return {};
+  return {win->left, win->top};
 }
 
 // Rows come from a buffer of the screen's width.
@@ -56,7 +57,7 @@ void VXwfillpoly(int count, int32_t* points) {
   try {
     moved.resize(2 * static_cast<std::size_t>(count));
   } catch (const std::exception&) {
-    VXerror(-1, "Couldn't allocate point array in VXPfillpoly.\n");
+    vx::fatal("Couldn't allocate point array in VXPfillpoly.\n");
   }
   // The caller's points are moved in place, as they always were; a point pushed past
   // what 32 bits hold keeps the nearest value there and is drawn where it belongs.
@@ -92,12 +93,11 @@ void VXwfillellipse(int x, int y, int width, int height) {
 }
 
 void VXwclearrect(int x, int y, int width, int height) {
-  std::uint8_t color = VXPgetcolor();
-  if (vx::model.nwindows > 0) VXPsetcolor(vx::model.Win[vx::currentwindowindex()].bgcolor);
+  vx::KeepDrawState kept;
+  if (const vx::Window* win = vx::currentwindowrecord()) VXPsetcolor(win->bgcolor);
   Origin o = origin();
   // The inside only: the one-pixel outline stays.
   VXPfillrect(o.left + x + 1, o.top + y + 1, VXPcoord{width} - 2, VXPcoord{height} - 2);
-  VXPsetcolor(color);
 }
 
 void VXwsetpointer(int x, int y) {
@@ -111,11 +111,10 @@ namespace {
 // A figure drawn with exclusive-or in white: drawn twice, it is gone again.
 template <class Draw>
 void xorfigure(Draw draw) {
-  std::uint8_t color = VXPgetcolor();
+  vx::KeepDrawState kept;
   VXPsetxor(1);
   VXPsetcolor(VXgetcolor("white"));
   draw();
-  VXPsetcolor(color);
   VXPsetxor(0);
 }
 

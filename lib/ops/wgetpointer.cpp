@@ -8,12 +8,8 @@
 #include "vx.h"
 
 extern "C" int VXwgetpointer(int* x, int* y) {
-  int left = 0, top = 0;
-  if (vx::model.nwindows > 0) {
-    const vx::Window& win = vx::model.Win[vx::currentwindowindex()];
-    left = win.left;
-    top = win.top;
-  }
+  const vx::Window* win = vx::currentwindowrecord();
+  int left = win != nullptr ? win->left : 0, top = win != nullptr ? win->top : 0;
   // Relative to the window's outer corner, not its interior.
   // Differences of two ints, handed back as the nearest int.
   auto difference = [](long long a, long long b) {

@@ -88,7 +88,8 @@ class MemoryRow {
 // may sit at any address, so entries are copied out rather than read in place.
 inline int rowlength(const Picture& picture, int r) {
   std::uint16_t length = 0;
-  std::memcpy(&length, reinterpret_cast<const unsigned char*>(picture.rowlengths) + 2 * r, 2);
+  std::memcpy(&length,
+              reinterpret_cast<const unsigned char*>(picture.rowlengths) + 2 * std::size_t(r), 2);
   return length;
 }
 

@@ -62,7 +62,7 @@ void drawlabel(int w, int b, Box r) {
   std::memcpy(first, label, length);
   first[length] = '\0';
   const char* second = at + 1;
-  VXPcoord baseline = r.y + ascent + (r.h - 2 * ascent - 2) / 2;
+  VXPcoord baseline = r.y + ascent + (r.h - 2 * VXPcoord{ascent} - 2) / 2;
   VXPtext(lineleft(r, btn.justify, VXPtextwidth(first), arrowwidth, gap), baseline, first);
   VXPtext(lineleft(r, btn.justify, VXPtextwidth(second), arrowwidth, gap), baseline + ascent,
           second);
@@ -71,7 +71,7 @@ void drawlabel(int w, int b, Box r) {
 }  // namespace
 
 void drawbutton(int w, int b, bool labelonly) {
-  DrawState saved = rememberdrawstate();
+  KeepDrawState kept;
   const Button& btn = model.Win[w].wb[b];
   Box r = boxof(w, b);
   if (!labelonly) {
@@ -87,7 +87,6 @@ void drawbutton(int w, int b, bool labelonly) {
       VXPline(r.x, r.y + r.h - 1, r.x + r.w - 1, r.y);
     }
   }
-  restoredrawstate(saved);
 }
 
 void drawarrow(int w, int b, VXPcoord x, int textwidth, VXPcoord boxwidth, VXPcoord boxheight) {

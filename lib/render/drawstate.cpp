@@ -1,16 +1,22 @@
-// Remembering and restoring the font, colour and line width.
+// Keeping and putting back the drawing state and the current window.
 #include "render/drawstate.h"
 
 #include "render/platform/platform.h"
+#include "render/windows.h"
 
 namespace vx {
 
-DrawState rememberdrawstate() { return {VXPgetfont(), VXPgetcolor(), VXPgetlinewidth()}; }
+KeepDrawState::KeepDrawState()
+    : font_(VXPgetfont()), color_(VXPgetcolor()), linewidth_(VXPgetlinewidth()) {}
 
-void restoredrawstate(const DrawState& s) {
-  VXPsetfont(s.font);
-  VXPsetcolor(s.color);
-  VXPsetlinewidth(s.linewidth);
+KeepDrawState::~KeepDrawState() {
+  VXPsetfont(font_);
+  VXPsetcolor(color_);
+  VXPsetlinewidth(linewidth_);
 }
+
+KeepCurrentWindow::KeepCurrentWindow() : window_(currentwindowindex()) {}
+
+KeepCurrentWindow::~KeepCurrentWindow() { setcurrentwindow(window_); }
 
 }  // namespace vx

@@ -1,17 +1,17 @@
 // The two-colour frame around fields and drag areas.
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/windows.h"
 
 namespace vx {
 
 void drawframe(int left, int top, int width, int height, Color c1, Color c2) {
-  if (model.nwindows == 0) return;
-  Color color = VXPgetcolor();
+  const Window* win = currentwindowrecord();
+  if (win == nullptr) return;
+  KeepDrawState kept;
   VXPsetcolor(c1);
-  int linewidth = VXPgetlinewidth();
   VXPsetlinewidth(1);
-  const Window& win = model.Win[currentwindowindex()];
-  VXPcoord x = VXPcoord{win.left} + left, y = VXPcoord{win.top} + top;
+  VXPcoord x = VXPcoord{win->left} + left, y = VXPcoord{win->top} + top;
   VXPcoord w = width, h = height;
   // Line end points are not drawn, so the corners where the colours meet stay as
   // they were.
@@ -24,8 +24,6 @@ void drawframe(int left, int top, int width, int height, Color c1, Color c2) {
   VXPline(x - 1, y + h + 1, x + w + 1, y + h + 1);
   VXPline(x + w, y, x + w, y + h);
   VXPline(x + w + 1, y - 1, x + w + 1, y + h + 1);
-  VXPsetlinewidth(linewidth);
-  VXPsetcolor(color);
 }
 
 }  // namespace vx

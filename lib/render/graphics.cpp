@@ -22,11 +22,11 @@ void label(const Graphic& g, VXPcoord x, VXPcoord y, int font) {
 }  // namespace
 
 void drawgraphic(const Graphic& g) {
-  if (model.nwindows == 0) return;
-  DrawState saved = rememberdrawstate();
+  const Window* win = currentwindowrecord();
+  if (win == nullptr) return;
+  KeepDrawState kept;
   VXPsetlinewidth(1);
-  const Window& win = model.Win[currentwindowindex()];
-  VXPcoord wx = win.left, wy = win.top;
+  VXPcoord wx = win->left, wy = win->top;
   VXPcoord px = wx + g.x1, py = wy + g.y1;
   switch (g.kind) {
     case GRAPHIC_LINE:
@@ -61,7 +61,6 @@ void drawgraphic(const Graphic& g) {
     case GRAPHIC_LABEL: label(g, px, py, FONT_NORMAL); break;
     default: break;  // other kinds draw nothing
   }
-  restoredrawstate(saved);
 }
 
 }  // namespace vx

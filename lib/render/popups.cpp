@@ -50,7 +50,7 @@ int shownitems(int p) {
 void openpopup(int p) {
   // Checked before anything changes, so that a refused open leaves no trace.
   if (storeoccupied(1)) fatal("Error - bstore %d is already occupied.\n", 1);
-  DrawState saved = rememberdrawstate();
+  KeepDrawState kept;
   VXPsetlinewidth(1);
   render.windowatopening = currentwindowindex();
   selectroot();
@@ -63,7 +63,6 @@ void openpopup(int p) {
   // A free store holds no image, so this save is never refused.
   VXPsavestore(1, popup.left, popup.top, popup.width, popup.height);
   drawbody(p);
-  restoredrawstate(saved);
 }
 
 void closepopup() {
@@ -97,8 +96,7 @@ void redrawpopup() {
 }
 
 void drawpopupitem(int p, int i, int r) {
-  int font = VXPgetfont();
-  Color color = VXPgetcolor();
+  KeepDrawState kept;
   const Popup& popup = model.Popups[p];
   const PopupItem& item = popup.item[i];
   VXPsetcolor(item.active == 1 ? popup.enabledcolor : popup.disabledcolor);
@@ -107,8 +105,6 @@ void drawpopupitem(int p, int i, int r) {
   VXPcoord left = VXPcoord{popup.left} + (popup.checklist ? 16 : 6);
   if (item.label != nullptr) VXPtext(left, baseline, item.label);
   if (item.checked) VXPtext(VXPcoord{popup.left} + 6, baseline, "*");
-  VXPsetfont(font);
-  VXPsetcolor(color);
 }
 
 }  // namespace vx

@@ -11,8 +11,8 @@ namespace vx {
 namespace {
 
 void reshade(int w, int b, bool sunken) {
-  DrawState saved = rememberdrawstate();
-  int previous = currentwindowindex();
+  KeepCurrentWindow keptwindow;
+  KeepDrawState kept;
   setcurrentwindow(w);
   VXPsetlinewidth(1);
   const Window& win = model.Win[w];
@@ -20,8 +20,6 @@ void reshade(int w, int b, bool sunken) {
   if (btn.shaded)
     drawedges(VXPcoord{win.left} + btn.left, VXPcoord{win.top} + btn.top, btn.width, btn.height,
               sunken);
-  restoredrawstate(saved);
-  setcurrentwindow(previous);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "render/buttons.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 
@@ -39,6 +40,10 @@ VXPcoord nextseenoutline(const Window& win, VXPcoord from, VXPcoord count) {
 
 int currentwindowindex() { return render.currentwindow; }
 
+const Window* currentwindowrecord() {
+  return model.nwindows > 0 ? &model.Win[render.currentwindow] : nullptr;
+}
+
 void setcurrentwindow(int w) {
   if (w < 0 || w >= model.nwindows) return;
   render.currentwindow = w;
@@ -46,7 +51,7 @@ void setcurrentwindow(int w) {
 }
 
 void drawwindow(int w) {
-  Color color = VXPgetcolor();
+  KeepDrawState kept;
   setcurrentwindow(w);
   const Window& win = model.Win[w];
   // The clip keeps the fill inside the border.
@@ -56,12 +61,10 @@ void drawwindow(int w) {
   for (int b = 0; b < win.nbuttons; b++)
     if (win.wb[b].active != BUTTON_HIDDEN) drawbutton(w, b, false);
   for (int g = 0; g < win.ngraphics; g++) drawgraphic(win.graphics[g]);
-  VXPsetcolor(color);
 }
 
 void drawborder(int w, Color c) {
-  int linewidth = VXPgetlinewidth();
-  Color color = VXPgetcolor();
+  KeepDrawState kept;
   VXPsetlinewidth(1);
   setcurrentwindow(w);
   VXPsetcolor(c);
@@ -74,8 +77,6 @@ void drawborder(int w, Color c) {
        i = nextseenoutline(win, i + 1, count))
     VXPrect(win.left + i, win.top + i, win.width - 2 * i, win.height - 2 * i);
   clipinterior(win);
-  VXPsetcolor(color);
-  VXPsetlinewidth(linewidth);
 }
 
 }  // namespace vx

@@ -8,6 +8,9 @@ namespace vx {
 
 // The window whose left and top window-relative drawing adds; 0 at start.
 int currentwindowindex();
+
+// The current window's record; null while the model holds no window.
+const Window* currentwindowrecord();
 // Makes window w current and clips all drawing to its interior. An index outside the
 // table changes nothing.
 void setcurrentwindow(int w);

@@ -22,9 +22,9 @@ void translate(const Message& message) {
     case MessageKind::press:
     case MessageKind::release:
     case MessageKind::move:
-      record.type = message.kind == MessageKind::press     ? BUTTONPRESS
-                    : message.kind == MessageKind::release ? BUTTONRELEASE
-                                                           : MOTION;
+      record.type = static_cast<std::int8_t>(message.kind == MessageKind::press     ? BUTTONPRESS
+                                             : message.kind == MessageKind::release ? BUTTONRELEASE
+                                                                                    : MOTION);
       record.x = static_cast<std::int16_t>(message.x);
       record.y = static_cast<std::int16_t>(message.y);
       break;

@@ -39,7 +39,12 @@ void VXPopenwindow(const char* title, void*, void*, const char* commandline, int
     if (backend->open(title, options)) break;
     backend = nullptr;
   }
-  if (backend == nullptr) vx::toolkitfatal("%s: %.200s\n", tried->failure, tried->backend->error());
+  if (backend == nullptr) {
+    // Option parsing takes only the table's names, so one was tried.
+    if (tried == nullptr)
+      vx::toolkitfatal("No back-end is named |%.200s|\n", options.backend.c_str());
+    vx::toolkitfatal("%s: %.200s\n", tried->failure, tried->backend->error());
+  }
 
   if (!options.record.empty()) recordopen(options.record.c_str());
   startevents();

@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <optional>
+
+#include "core/log.h"
 #include FT_FREETYPE_H
 
 #include "vx.h"
@@ -31,13 +33,13 @@ void loadface(Face& face, const unsigned char* data, std::size_t size, const cha
   FT_Size_RequestRec request{};
   request.type = FT_SIZE_REQUEST_TYPE_CELL;
   request.width = 0;
-  request.height = CELLHEIGHT * 64;
+  request.height = FT_Long{CELLHEIGHT} * 64;
   if (FT_New_Memory_Face(library, data, static_cast<FT_Long>(size), 0, &face.face) != 0) {
     face.face = nullptr;
-    VXerror(-1, "Couldn't load the %s text face.\n", name);
+    vx::fatal("Couldn't load the %s text face.\n", name);
   }
   if (FT_Request_Size(face.face, &request) != 0) {
-    VXerror(-1, "Couldn't size the %s text face.\n", name);
+    vx::fatal("Couldn't size the %s text face.\n", name);
   }
   face.ascent = static_cast<int>((face.face->size->metrics.ascender + 32) >> 6);
 }
@@ -77,7 +79,7 @@ void loadfonts() {
   if (library != nullptr) return;
   if (FT_Init_FreeType(&library) != 0) {
     library = nullptr;
-    VXerror(-1, "Couldn't start the font renderer.\n");
+    vx::fatal("Couldn't start the font renderer.\n");
   }
   loadface(faces[BOLDFONT], boldfontdata, boldfontsize, "bold");
   loadface(faces[NORMALFONT], regularfontdata, regularfontsize, "normal");

@@ -30,7 +30,8 @@ std::uint8_t nearestindex(std::uint32_t pixel) {
     int dr = red - static_cast<int>((colors[i] >> 16) & 0xFF);
     int dg = green - static_cast<int>((colors[i] >> 8) & 0xFF);
     int db = blue - static_cast<int>(colors[i] & 0xFF);
-    long distance = static_cast<long>(dr) * dr + static_cast<long>(dg) * dg + db * db;
+    long distance =
+        static_cast<long>(dr) * dr + static_cast<long>(dg) * dg + static_cast<long>(db) * db;
     if (bestdistance < 0 || distance < bestdistance) {
       best = i;
       bestdistance = distance;

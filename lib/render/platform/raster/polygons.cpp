@@ -4,6 +4,7 @@
 #include <new>
 #include <vector>
 
+#include "core/log.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster/rasterstate.h"
 
@@ -19,16 +20,17 @@ struct Crossing {
 void VXPfillpoly(int count, const VXPcoord* given) {
   using namespace vx::platform;
   if (count <= 0 || given == nullptr) return;
+  auto n = static_cast<std::size_t>(count);
   std::vector<std::int64_t> points;
   try {
-    points.resize(2 * static_cast<std::size_t>(count));
+    points.resize(2 * n);
   } catch (const std::exception&) {
-    VXerror(-1, "Couldn't allocate point array in VXPfillpoly.\n");
+    vx::fatal("Couldn't allocate point array in VXPfillpoly.\n");
   }
   std::transform(given, given + points.size(), points.begin(), bounded);
   std::int64_t r = penreach();
   Box bounds{points[0], points[1], points[0], points[1]};
-  for (int i = 1; i < count; ++i) {
+  for (std::size_t i = 1; i < n; ++i) {
     bounds.left = std::min<std::int64_t>(bounds.left, points[2 * i]);
     bounds.right = std::max<std::int64_t>(bounds.right, points[2 * i]);
     bounds.top = std::min<std::int64_t>(bounds.top, points[2 * i + 1]);
@@ -42,14 +44,14 @@ void VXPfillpoly(int count, const VXPcoord* given) {
   try {
     crossings.reserve(static_cast<std::size_t>(count));
   } catch (const std::exception&) {
-    VXerror(-1, "Couldn't allocate point array in VXPfillpoly.\n");
+    vx::fatal("Couldn't allocate point array in VXPfillpoly.\n");
   }
   for (std::int64_t y = coverage.box.top; y < coverage.box.bottom; ++y) {
     // Vertices lie on whole pixels and centres half-way, so no centre meets a vertex.
     double centre = static_cast<double>(y) + 0.5;
     crossings.clear();
-    for (int i = 0; i < count; ++i) {
-      int j = (i + 1) % count;
+    for (std::size_t i = 0; i < n; ++i) {
+      std::size_t j = (i + 1) % n;
       auto x1 = static_cast<double>(points[2 * i]), y1 = static_cast<double>(points[2 * i + 1]);
       auto x2 = static_cast<double>(points[2 * j]), y2 = static_cast<double>(points[2 * j + 1]);
       if ((y1 < centre) == (y2 < centre)) continue;
@@ -72,8 +74,8 @@ void VXPfillpoly(int count, const VXPcoord* given) {
       }
     }
   }
-  for (int i = 0; i < count; ++i) {
-    int j = (i + 1) % count;
+  for (std::size_t i = 0; i < n; ++i) {
+    std::size_t j = (i + 1) % n;
     linepieces(
         points[2 * i], points[2 * i + 1], points[2 * j], points[2 * j + 1], static_cast<int>(r),
         coverage.box,

@@ -12,7 +12,7 @@ std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer) {
     std::fill(buffer, buffer + VXPWIDTH, std::uint8_t{0});
     return buffer;
   }
-  const std::uint32_t* row = vx::platform::framebuffer + y * VXPWIDTH;
+  const std::uint32_t* row = vx::platform::framebuffer + std::ptrdiff_t{y} * VXPWIDTH;
   // Neighbouring pixels mostly share a colour; match each run once.
   std::uint32_t last = row[0];
   std::uint8_t index = vx::platform::nearestindex(last);

@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "core/log.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster/rasterstate.h"
@@ -38,7 +39,7 @@ Store stores[SLOTS];
 
 Store& slotstore(int slot) {
   if (slot < 1 || slot > SLOTS) {
-    VXerror(-1, "Backing store %d does not exist: the stores are numbered 1 to %d.\n", slot, SLOTS);
+    vx::fatal("Backing store %d does not exist: the stores are numbered 1 to %d.\n", slot, SLOTS);
   }
   return stores[slot - 1];
 }
@@ -66,7 +67,7 @@ int VXPcreatestore(int slot, int width, int height) {
   if (area > MAXSTOREPIXELS) return 0;
   try {
     store.pixels.reserve(
-        static_cast<std::size_t>(std::min<std::int64_t>(area, VXPWIDTH * VXPHEIGHT)));
+        static_cast<std::size_t>(std::min<std::int64_t>(area, std::int64_t{VXPWIDTH} * VXPHEIGHT)));
   } catch (const std::bad_alloc&) {
     store = Store{};
     return 0;
@@ -81,7 +82,7 @@ int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord
   using namespace vx::platform;
   Store& store = slotstore(slot);
   if (store.savedwidth > 0) return 0;
-  if (!store.hasbitmap) VXerror(-1, "Error:  attempt to copy from null bstore %d.\n", slot);
+  if (!store.hasbitmap) vx::fatal("Error:  attempt to copy from null bstore %d.\n", slot);
   store.savedwidth = width;
   store.savedheight = height;
   left = bounded(left);

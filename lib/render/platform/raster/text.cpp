@@ -1,5 +1,6 @@
 // Text in the two faces: the current font, its ascent, widths and drawing.
 
+#include "core/log.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
 #include "render/platform/raster/fonts.h"
@@ -36,12 +37,12 @@ int VXPascent() {
 
 int VXPtextwidth(const char* text) {
   if (text == nullptr) return 0;
-  if (!vx::platform::fontsloaded()) VXerror(-1, "GetTextExtentPoint failed!\n");
+  if (!vx::platform::fontsloaded()) vx::fatal("GetTextExtentPoint failed!\n");
   int face = selectedface();
   long width = 0;
   for (const char* c = text; *c != '\0'; ++c) {
     const vx::platform::Glyph* glyph = vx::platform::glyph(face, printable(*c));
-    if (glyph == nullptr) VXerror(-1, "GetTextExtentPoint failed!\n");
+    if (glyph == nullptr) vx::fatal("GetTextExtentPoint failed!\n");
     width += glyph->advance;
   }
   return width > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(width);

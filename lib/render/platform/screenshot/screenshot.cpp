@@ -132,7 +132,7 @@ bool encode(Writing* w) {
       w->colours.indexrow(y, w->row);
     } else {
       const std::uint32_t* from = framebuffer + static_cast<std::size_t>(y) * VXPWIDTH;
-      for (int x = 0; x < VXPWIDTH; ++x) {
+      for (std::size_t x = 0; x < VXPWIDTH; ++x) {
         w->row[x * 3] = static_cast<png_byte>(from[x] >> 16);
         w->row[x * 3 + 1] = static_cast<png_byte>(from[x] >> 8);
         w->row[x * 3 + 2] = static_cast<png_byte>(from[x]);

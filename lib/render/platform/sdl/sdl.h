@@ -19,7 +19,9 @@ namespace vx::platform {
 // clang-format on
 
 struct Sdl {
-#define VX_SDL_MEMBER(name) decltype(&::SDL_##name) name = nullptr;
+// The argument names a member: it cannot stand in parentheses.
+#define VX_SDL_MEMBER(name) \
+  decltype(&::SDL_##name) name = nullptr;  // NOLINT(bugprone-macro-parentheses)
   VX_SDL_FUNCTIONS(VX_SDL_MEMBER)
 #undef VX_SDL_MEMBER
 };
