@@ -29,12 +29,14 @@ int main(int argc, char** argv) {
   std::error_code ignored;
   std::filesystem::path started = std::filesystem::current_path(ignored);
   std::vector<std::string> arguments;
+  arguments.reserve(static_cast<std::size_t>(argc));
   for (int i = 0; i < argc; i++) arguments.push_back(i == 0 ? argv[0] : absolute(argv[i], started));
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ignored);
   if (self.empty()) self = std::filesystem::absolute(argv[0], ignored);
   if (self.has_parent_path()) std::filesystem::current_path(self.parent_path(), ignored);
 
   std::vector<char*> pointers;
+  pointers.reserve(arguments.size());
   for (std::string& a : arguments) pointers.push_back(a.data());
   zeftest::run(VXcommandline(argc, pointers.data()));
 }

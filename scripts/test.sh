@@ -24,6 +24,14 @@ run build/normal -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The whole suite once more in one process: no test may depend on running alone.
 echo "== every test in one process"
 build/normal/tests/vx_tests --gtest_brief=1
+# The project's clang-tidy checks over its own code: any finding fails the run.
+echo "== clang-tidy"
+tidy=$(run-clang-tidy -p build/normal -j "$jobs" -quiet "$PWD/(lib|tools|demo)/" 2>/dev/null | grep -E 'warning:|error:' || true)
+if [[ -n "$tidy" ]]; then
+  echo "$tidy"
+  echo "clang-tidy found the above"
+  exit 1
+fi
 # The library as its users get it: installed, found by CMake and pkg-config, shared,
 # and inside another project.
 bash scripts/package.sh
