@@ -14,35 +14,39 @@
 
 namespace {
 
-std::FILE* errorlog = nullptr;
-std::FILE* outputlog = nullptr;
-bool outputfailed = false;  // a failed write to the output log was reported
-int fatalpause = vx::FATALPAUSE;
-vx::ReportHook reporthook = nullptr;
-void (*fatalteardown)() = nullptr;
+// The core layer's state, all of it. It outlives any one interface: the logs stay open
+// from one bring-up to the next, as the log mode asks.
+struct CoreState {
+  std::FILE* errorlog = nullptr;
+  std::FILE* outputlog = nullptr;
+  bool outputfailed = false;  // a failed write to the output log was reported
+  int fatalpause = vx::FATALPAUSE;
+  vx::ReportHook reporthook = nullptr;
+  void (*fatalteardown)() = nullptr;
+} core;
 
 }  // namespace
 
-void vx::setfatalpause(int milliseconds) { fatalpause = milliseconds; }
+void vx::setfatalpause(int milliseconds) { core.fatalpause = milliseconds; }
 
-void vx::setreporthook(ReportHook hook) { reporthook = hook; }
+void vx::setreporthook(ReportHook hook) { core.reporthook = hook; }
 
-void vx::setfatalteardown(void (*teardown)()) { fatalteardown = teardown; }
+void vx::setfatalteardown(void (*teardown)()) { core.fatalteardown = teardown; }
 
 void vx::closelogs() {
-  if (errorlog != nullptr) std::fclose(errorlog);
-  if (outputlog != nullptr) std::fclose(outputlog);
-  errorlog = nullptr;
-  outputlog = nullptr;
+  if (core.errorlog != nullptr) std::fclose(core.errorlog);
+  if (core.outputlog != nullptr) std::fclose(core.outputlog);
+  core.errorlog = nullptr;
+  core.outputlog = nullptr;
 }
 
 extern "C" int VXopenerrorlog(const char* mode) {
-  if (errorlog != nullptr) return 1;
+  if (core.errorlog != nullptr) return 1;
   if (mode == nullptr) return 0;
-  errorlog = std::fopen("error.log", mode);
-  if (errorlog == nullptr) return 0;
-  std::fprintf(errorlog, "Varnex Interface Handler Library Version %s\n", VX_VERSION);
-  std::fflush(errorlog);
+  core.errorlog = std::fopen("error.log", mode);
+  if (core.errorlog == nullptr) return 0;
+  std::fprintf(core.errorlog, "Varnex Interface Handler Library Version %s\n", VX_VERSION);
+  std::fflush(core.errorlog);
   return 1;
 }
 
@@ -51,25 +55,25 @@ extern "C" int VXopenoutputlog(const char* mode) {
   std::FILE* stream = std::fopen("output.log", mode);
   if (stream == nullptr) return 0;
   // Reopening replaces the stream; everything written so far was flushed already.
-  if (outputlog != nullptr) std::fclose(outputlog);
-  outputlog = stream;
-  outputfailed = false;
+  if (core.outputlog != nullptr) std::fclose(core.outputlog);
+  core.outputlog = stream;
+  core.outputfailed = false;
   return 1;
 }
 
 extern "C" void VXoutput(const char* format, ...) {
-  if (outputlog == nullptr) vx::fatal("Tried to write to uninitialized output.log\n");
+  if (core.outputlog == nullptr) vx::fatal("Tried to write to uninitialized output.log\n");
   if (format == nullptr) return;
   va_list args;
   va_start(args, format);
-  std::vfprintf(outputlog, format, args);
+  std::vfprintf(core.outputlog, format, args);
   va_end(args);
-  if (std::fflush(outputlog) != 0 || std::ferror(outputlog) != 0) {
+  if (std::fflush(core.outputlog) != 0 || std::ferror(core.outputlog) != 0) {
     // The application owns this log and decides whether to go on; it hears of a full
     // disk once, not at every line.
     int reason = errno;
-    if (!outputfailed) {
-      outputfailed = true;
+    if (!core.outputfailed) {
+      core.outputfailed = true;
       VXerror(0, "Unable to write to output.log: %s\n", std::strerror(reason));
     }
   }
@@ -96,13 +100,13 @@ void write(std::FILE* out, const std::string& text) {
 // Every log line goes through here: the error log is opened when it is not yet, and a
 // log that cannot be opened ends the program.
 void logline(const std::string& text) {
-  if (errorlog == nullptr && VXopenerrorlog("w") == 0) {
+  if (core.errorlog == nullptr && VXopenerrorlog("w") == 0) {
     std::fputs("Unable to write to error.log\n", stdout);
     std::fflush(stdout);
     std::exit(-1);
   }
   // On disk before anything else happens: a crash after this keeps the line.
-  write(errorlog, text);
+  write(core.errorlog, text);
 }
 
 // The one way the library ends a program on a failure: the report is logged, the window
@@ -110,23 +114,23 @@ void logline(const std::string& text) {
 // exits with `status`.
 [[noreturn]] void die(int status, std::FILE* out, const std::string& text) {
   logline(text);
-  if (fatalteardown != nullptr) fatalteardown();
-  std::fclose(errorlog);
-  errorlog = nullptr;
-  if (outputlog != nullptr) {
-    std::fclose(outputlog);
-    outputlog = nullptr;
+  if (core.fatalteardown != nullptr) core.fatalteardown();
+  std::fclose(core.errorlog);
+  core.errorlog = nullptr;
+  if (core.outputlog != nullptr) {
+    std::fclose(core.outputlog);
+    core.outputlog = nullptr;
   }
   std::fflush(stdout);
   write(out, text);
-  if (fatalpause > 0) std::this_thread::sleep_for(std::chrono::milliseconds(fatalpause));
+  if (core.fatalpause > 0) std::this_thread::sleep_for(std::chrono::milliseconds(core.fatalpause));
   std::exit(status);
 }
 
 // Hands a report to the hook, if any: true for a warning the hook took care of, which
 // goes no further. A hook may leave by throwing; the text is formatted by then.
 bool hooked(int level, const std::string& text) {
-  return reporthook != nullptr && reporthook(level, text.c_str()) && level == 0;
+  return core.reporthook != nullptr && core.reporthook(level, text.c_str()) && level == 0;
 }
 
 }  // namespace
