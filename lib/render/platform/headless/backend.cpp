@@ -18,40 +18,36 @@ namespace vx::platform {
 
 namespace {
 
-std::deque<Step> queue;
+// The back-end's state while a window is open; opening starts it afresh.
+struct HeadlessState {
+  std::deque<Step> queue;
+  std::vector<ScriptLine> script;
+  std::size_t nextline = 0;
+  // The line being played, a step at a time, and its step in hand.
+  const ScriptLine* playing = nullptr;
+  long playingstep = 0;
+  Step inhand;
+  bool havestep = false;
+  unsigned long virtualtime = 0;
+  int beepcount = 0;
+  bool pointerset = false;
+  int pointerx = 0;
+  int pointery = 0;
+};
+
+HeadlessState state;
 // The replay script, named in its lines' failure messages. Kept until the next open: a
 // fatal report closes the window while the report still quotes it.
 std::string scriptpath;
-std::vector<ScriptLine> script;
-std::size_t nextline = 0;
-// The line being played, a step at a time, and its step in hand.
-const ScriptLine* playing = nullptr;
-long playingstep = 0;
-Step inhand;
-bool havestep = false;
-unsigned long virtualtime = 0;
-int beepcount = 0;
-bool pointerset = false;
-int pointerx = 0;
-int pointery = 0;
 // Outlives windows: set before the application's start-up opens one.
 bool testmode = false;
 
-void reset() {
-  queue.clear();
-  script.clear();
-  nextline = 0;
-  playing = nullptr;
-  havestep = false;
-  virtualtime = 0;
-  beepcount = 0;
-  pointerset = false;
-}
+void reset() { state = HeadlessState{}; }
 
 bool open(const char*, const Options& asked) {
   reset();
   scriptpath = asked.replay;
-  if (!scriptpath.empty()) script = readscript(scriptpath.c_str());
+  if (!scriptpath.empty()) state.script = readscript(scriptpath.c_str());
   return true;
 }
 
@@ -66,24 +62,25 @@ void present() { framechanged = false; }
 // script's next line; null when all are done.
 Step* nextstep() {
   for (;;) {
-    if (havestep) return &inhand;
-    if (playing != nullptr) {
-      havestep = scriptstep(*playing, playingstep++, scriptpath.c_str(), &inhand);
-      if (!havestep) playing = nullptr;
+    if (state.havestep) return &state.inhand;
+    if (state.playing != nullptr) {
+      state.havestep =
+          scriptstep(*state.playing, state.playingstep++, scriptpath.c_str(), &state.inhand);
+      if (!state.havestep) state.playing = nullptr;
       continue;
     }
-    if (!queue.empty()) return &queue.front();
-    if (nextline == script.size()) return nullptr;
-    playing = &script[nextline++];
-    playingstep = 0;
+    if (!state.queue.empty()) return &state.queue.front();
+    if (state.nextline == state.script.size()) return nullptr;
+    state.playing = &state.script[state.nextline++];
+    state.playingstep = 0;
   }
 }
 
 void popstep() {
-  if (havestep) {
-    havestep = false;
+  if (state.havestep) {
+    state.havestep = false;
   } else {
-    queue.pop_front();
+    state.queue.pop_front();
   }
 }
 
@@ -104,7 +101,7 @@ bool wait(Message* message, unsigned long) {
     if (step == nullptr) {
       // A test is not over when its events are: it waits, as a real window would.
       if (testmode) {
-        virtualtime += TICK;
+        state.virtualtime += TICK;
         return false;
       }
       message->kind = MessageKind::quit;
@@ -112,7 +109,7 @@ bool wait(Message* message, unsigned long) {
     }
     switch (step->kind) {
       case Step::Kind::tick:
-        virtualtime += TICK;
+        state.virtualtime += TICK;
         if (--step->count <= 0) popstep();
         return false;
       case Step::Kind::screenshot:
@@ -127,14 +124,14 @@ bool wait(Message* message, unsigned long) {
   }
 }
 
-unsigned long clock() { return virtualtime; }
+unsigned long clock() { return state.virtualtime; }
 
-void beep() { ++beepcount; }
+void beep() { ++state.beepcount; }
 
 void setpointer(int x, int y) {
-  pointerset = true;
-  pointerx = x;
-  pointery = y;
+  state.pointerset = true;
+  state.pointerx = x;
+  state.pointery = y;
 }
 
 int mousepresent() { return 1; }
@@ -145,7 +142,7 @@ void push(MessageKind kind, int x, int y, std::uint8_t key = 0) {
   step.message.x = x;
   step.message.y = y;
   step.message.key = key;
-  queue.push_back(step);
+  state.queue.push_back(step);
 }
 
 }  // namespace
@@ -169,16 +166,16 @@ void pushtick(long count) {
   Step step;
   step.kind = Step::Kind::tick;
   step.count = count;
-  queue.push_back(step);
+  state.queue.push_back(step);
 }
 
-unsigned long time() { return virtualtime; }
-int beeps() { return beepcount; }
+unsigned long time() { return state.virtualtime; }
+int beeps() { return state.beepcount; }
 
 bool pointer(int* x, int* y) {
-  if (!pointerset) return false;
-  if (x != nullptr) *x = pointerx;
-  if (y != nullptr) *y = pointery;
+  if (!state.pointerset) return false;
+  if (x != nullptr) *x = state.pointerx;
+  if (y != nullptr) *y = state.pointery;
   return true;
 }
 

@@ -26,7 +26,7 @@ Box boxof(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t 
 
 Box drawablebox() {
   Box screen{0, 0, VXPWIDTH, VXPHEIGHT};
-  return drawstate.clipped ? intersect(screen, drawstate.clip) : screen;
+  return raster.drawstate.clipped ? intersect(screen, raster.drawstate.clip) : screen;
 }
 
 void paintbox(const Box& box, std::uint32_t color, bool usexor) {
@@ -84,7 +84,7 @@ void paintcoverage(const Coverage& coverage) {
     for (std::int64_t x = box.left; x < box.right; ++x, ++cell) {
       if (*cell == 0) continue;
       std::uint32_t color = *cell == PENCELL ? pen : brush;
-      row[x] = drawstate.xormode ? row[x] ^ color : color;
+      row[x] = raster.drawstate.xormode ? row[x] ^ color : color;
     }
   }
   framechanged = true;

@@ -4,30 +4,26 @@
 
 namespace vx::platform {
 
-DrawState drawstate;
-
-void resetdrawstate() { drawstate = DrawState{0, false, 1, 10, 10, false, false, Box{}}; }
+RasterState raster;
 
 }  // namespace vx::platform
 
-using vx::platform::drawstate;
-
 void VXPsetcolor(std::uint8_t index) {
-  drawstate.index = index;
-  drawstate.colorset = true;
+  vx::platform::raster.drawstate.index = index;
+  vx::platform::raster.drawstate.colorset = true;
 }
 
-std::uint8_t VXPgetcolor() { return drawstate.index; }
+std::uint8_t VXPgetcolor() { return vx::platform::raster.drawstate.index; }
 
 void VXPsetlinewidth(int width) {
-  if (width == 1 || width == 3) drawstate.width = width;
+  if (width == 1 || width == 3) vx::platform::raster.drawstate.width = width;
 }
 
-int VXPgetlinewidth() { return drawstate.width; }
+int VXPgetlinewidth() { return vx::platform::raster.drawstate.width; }
 
-void VXPsetxor(int on) { drawstate.xormode = on != 0; }
+void VXPsetxor(int on) { vx::platform::raster.drawstate.xormode = on != 0; }
 
 void VXPsetclip(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
-  drawstate.clipped = true;
-  drawstate.clip = vx::platform::boxof(left, top, width, height);
+  vx::platform::raster.drawstate.clipped = true;
+  vx::platform::raster.drawstate.clip = vx::platform::boxof(left, top, width, height);
 }

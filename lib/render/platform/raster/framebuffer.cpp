@@ -13,16 +13,14 @@ std::uint32_t framebuffer[480 * 640];
 bool framechanged = false;
 
 void opendrawing() {
-  releasestores();
-  resetpalette();
-  resetdrawstate();
+  raster = RasterState{};
   loadfonts();
   std::fill(std::begin(framebuffer), std::end(framebuffer), 0x00FFFFFFu);
   framechanged = true;
 }
 
 void closedrawing() {
-  releasestores();
+  for (Store& store : raster.stores) store = Store{};
   releasefonts();
 }
 

@@ -199,7 +199,7 @@ void VXPline(VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2) {
   int reach = penreach();
   Box limit = drawablebox();
   Path path(bounded(x1), bounded(y1), bounded(x2), bounded(y2), reach, limit);
-  bool usexor = drawstate.xormode;
+  bool usexor = raster.drawstate.xormode;
   std::uint32_t color = pencolor();
   bool painted =
       reach == 0

@@ -6,30 +6,16 @@
 
 namespace vx::platform {
 
-std::uint32_t devicecolors[256];
-
-namespace {
-
-std::uint32_t (&colors)[256] = devicecolors;
-int entries = 0;  // how many take part in read-back; 0 until a palette is set
-
-}  // namespace
-
-void resetpalette() {
-  std::fill(std::begin(colors), std::end(colors), 0u);
-  entries = 0;
-}
-
 std::uint8_t nearestindex(std::uint32_t pixel) {
   int red = static_cast<int>((pixel >> 16) & 0xFF);
   int green = static_cast<int>((pixel >> 8) & 0xFF);
   int blue = static_cast<int>(pixel & 0xFF);
   int best = 0;
   long bestdistance = -1;
-  for (int i = 0; i < entries; ++i) {
-    int dr = red - static_cast<int>((colors[i] >> 16) & 0xFF);
-    int dg = green - static_cast<int>((colors[i] >> 8) & 0xFF);
-    int db = blue - static_cast<int>(colors[i] & 0xFF);
+  for (int i = 0; i < raster.paletteentries; ++i) {
+    int dr = red - static_cast<int>((raster.devicecolors[i] >> 16) & 0xFF);
+    int dg = green - static_cast<int>((raster.devicecolors[i] >> 8) & 0xFF);
+    int db = blue - static_cast<int>(raster.devicecolors[i] & 0xFF);
     long distance =
         static_cast<long>(dr) * dr + static_cast<long>(dg) * dg + static_cast<long>(db) * db;
     if (bestdistance < 0 || distance < bestdistance) {
@@ -44,9 +30,9 @@ std::uint8_t nearestindex(std::uint32_t pixel) {
 }  // namespace vx::platform
 
 void VXPsetpalette(const std::uint8_t (*table)[3], int count) {
-  using vx::platform::devicecolors;
+  std::uint32_t(&devicecolors)[256] = vx::platform::raster.devicecolors;
   count = std::clamp(count, 1, 256);
-  vx::platform::resetpalette();
+  std::fill(std::begin(devicecolors), std::end(devicecolors), 0u);
   for (int i = 0; i < count; ++i) {
     if (table == nullptr) break;  // no table: the entries stay black
     // Six-bit components become 0 to 252.
@@ -55,5 +41,5 @@ void VXPsetpalette(const std::uint8_t (*table)[3], int count) {
     std::uint32_t blue = (table[i][2] & 0x3Fu) * 4;
     devicecolors[i] = red << 16 | green << 8 | blue;
   }
-  vx::platform::entries = count;
+  vx::platform::raster.paletteentries = count;
 }

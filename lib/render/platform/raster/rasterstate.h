@@ -42,15 +42,35 @@ struct DrawState {
   Box clip;  // when clipped
 };
 
-extern DrawState drawstate;
-void resetdrawstate();
+// How many backing stores there are (numbered 1 to SLOTS).
+constexpr int SLOTS = 5;
 
-// Device colour (0x00RRGGBB) of a palette index, and the palette index of a pixel.
-// Device colours of the 256 indexes; until a palette is set every index is black.
-extern std::uint32_t devicecolors[256];
-inline std::uint32_t devicecolor(std::uint8_t index) { return devicecolors[index]; }
+// A backing store: the part of a saved rectangle that lay on the screen.
+struct Store {
+  bool hasbitmap = false;
+  std::int64_t width = 0;  // of the bitmap it stands for
+  std::int64_t height = 0;
+  std::int64_t savedwidth = 0;  // 0: nothing saved
+  std::int64_t savedheight = 0;
+  Box kept{};  // the saved screen part, relative to the saved rectangle's corner
+  std::vector<std::uint32_t> pixels;  // the kept part, row by row
+};
+
+// The raster's state, all of it; opening the window starts it afresh.
+struct RasterState {
+  DrawState drawstate{0, false, 1, 10, 10, false, false, Box{}};
+  // Device colours (0x00RRGGBB) of the 256 indexes; until a palette is set every index
+  // is black, and none takes part in reading a pixel back.
+  std::uint32_t devicecolors[256] = {};
+  int paletteentries = 0;
+  Store stores[SLOTS];
+};
+
+extern RasterState raster;
+
+// Device colour of a palette index, and the palette index of a pixel.
+inline std::uint32_t devicecolor(std::uint8_t index) { return raster.devicecolors[index]; }
 std::uint8_t nearestindex(std::uint32_t pixel);
-void resetpalette();
 
 // The clip rectangle met with the framebuffer: where drawing may land.
 Box drawablebox();
@@ -129,16 +149,15 @@ void linepieces(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t 
 // Device colours of the pen, the brush and text, looked up at drawing time so that a
 // palette set later reaches them. Before any colour is set the pen and text are black
 // and the brush is white, as a fresh drawing context has them.
-inline std::uint32_t pencolor() { return drawstate.colorset ? devicecolor(drawstate.index) : 0; }
+inline std::uint32_t pencolor() {
+  return raster.drawstate.colorset ? devicecolor(raster.drawstate.index) : 0;
+}
 inline std::uint32_t brushcolor() {
-  return drawstate.colorset ? devicecolor(drawstate.index) : 0xFFFFFF;
+  return raster.drawstate.colorset ? devicecolor(raster.drawstate.index) : 0xFFFFFF;
 }
 inline std::uint32_t textcolor() { return pencolor(); }
 
 // The half size of the current pen.
-inline int penreach() { return drawstate.width == 3 ? 1 : 0; }
-
-// The backing stores' life cycle.
-void releasestores();
+inline int penreach() { return raster.drawstate.width == 3 ? 1 : 0; }
 
 }  // namespace vx::platform

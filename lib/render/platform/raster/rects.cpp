@@ -17,7 +17,7 @@ void drawrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height, bool
   Box outer{shape.left - r, shape.top - r, shape.right + r, shape.bottom + r};
   Box inner{shape.left + r + 1, shape.top + r + 1, shape.right - r - 1, shape.bottom - r - 1};
   std::uint32_t pen = pencolor();
-  bool usexor = drawstate.xormode;
+  bool usexor = raster.drawstate.xormode;
   if (fill && !usexor && brushcolor() == pen) {
     // Outline and interior in one colour make one box, filled in whole rows.
     paintbox(outer, pen, false);

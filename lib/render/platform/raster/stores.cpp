@@ -18,30 +18,17 @@ namespace vx::platform {
 
 namespace {
 
-constexpr int SLOTS = 5;
 // A bitmap of more pixels than this (1 GiB of them) is refused, as a window system
 // refuses it, though a store never holds more than the screen's pixels.
 constexpr std::int64_t MAXSTOREPIXELS = std::int64_t{1} << 28;
 // What a bitmap holds where nothing of the screen was copied.
 constexpr std::uint32_t BACKGROUND = 0x00FFFFFFu;
 
-struct Store {
-  bool hasbitmap = false;
-  std::int64_t width = 0;  // of the bitmap it stands for
-  std::int64_t height = 0;
-  std::int64_t savedwidth = 0;  // 0: nothing saved
-  std::int64_t savedheight = 0;
-  Box kept{};  // the saved screen part, relative to the saved rectangle's corner
-  std::vector<std::uint32_t> pixels;  // the kept part, row by row
-};
-
-Store stores[SLOTS];
-
 Store& slotstore(int slot) {
   if (slot < 1 || slot > SLOTS) {
     vx::fatal("Backing store %d does not exist: the stores are numbered 1 to %d.\n", slot, SLOTS);
   }
-  return stores[slot - 1];
+  return raster.stores[slot - 1];
 }
 
 // The part of a saved or restored rectangle at (left, top) that the bitmap covers.
@@ -51,10 +38,6 @@ Box bitmapbox(const Store& store, std::int64_t left, std::int64_t top, std::int6
 }
 
 }  // namespace
-
-void releasestores() {
-  for (Store& store : stores) store = Store{};
-}
 
 }  // namespace vx::platform
 

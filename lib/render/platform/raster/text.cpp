@@ -8,7 +8,7 @@
 
 namespace {
 
-using vx::platform::drawstate;
+using vx::platform::raster;
 
 // Characters outside the printable range are measured and drawn as blanks.
 unsigned char printable(char c) {
@@ -17,22 +17,22 @@ unsigned char printable(char c) {
 }
 
 int selectedface() {
-  return drawstate.selectedfont == 15 ? vx::platform::BOLDFONT : vx::platform::NORMALFONT;
+  return raster.drawstate.selectedfont == 15 ? vx::platform::BOLDFONT : vx::platform::NORMALFONT;
 }
 
 }  // namespace
 
 void VXPsetfont(int code) {
-  drawstate.font = code;
+  raster.drawstate.font = code;
   // Other codes are recorded but leave the face in use as it was.
-  if (code == 10 || code == 15) drawstate.selectedfont = code;
+  if (code == 10 || code == 15) raster.drawstate.selectedfont = code;
 }
 
-int VXPgetfont() { return drawstate.font; }
+int VXPgetfont() { return raster.drawstate.font; }
 
 int VXPascent() {
-  return vx::platform::fontascent(drawstate.font == 10 ? vx::platform::NORMALFONT
-                                                       : vx::platform::BOLDFONT);
+  return vx::platform::fontascent(raster.drawstate.font == 10 ? vx::platform::NORMALFONT
+                                                              : vx::platform::BOLDFONT);
 }
 
 int VXPtextwidth(const char* text) {
