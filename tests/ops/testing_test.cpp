@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/fixture.h"
 #include "vx.h"
@@ -47,6 +48,36 @@ TEST_F(Zeftest, ShapeTurnsFillingAndBordersOn) {
   EXPECT_TRUE(zeftest::state.border);
   EXPECT_EQ(VXtestpixel(215, 85), VXgetcolor("ink"));  // the first item's check mark
   EXPECT_EQ(VXtestcompare(GOLDEN "tour-2-shape.png", &x, &y), 0) << "first at " << x << ", " << y;
+}
+
+// A second bring-up in the process starts from exactly the state of the first: the same
+// use of the program gives the same screen and the same last action.
+TEST_F(Zeftest, ASecondBringUpBehavesAsTheFirst) {
+  auto use = [] {
+    for (auto [x, y] : {std::pair{257, 60}, {260, 86}, {600, 300}, {100, 60}, {60, 116}}) {
+      VXtestclick(x, y);  // fill new rectangles, then a colour from a menu left open
+      VXtestrun(1);
+    }
+    VXtestdrag(60, 140, 220, 250, 8);
+    VXtestmove(200, 380);
+    VXtesttype("vx draws this, and more words until the line is full and then some");
+    VXtestclick(60, 330);  // drops the text, under the alert the full line brought up
+    VXtestrun(30);
+    std::vector<int> screen;
+    for (int y = 0; y < 480; y++)
+      for (int x = 0; x < 640; x++) screen.push_back(VXtestpixel(x, y));
+    VXlastaction last;
+    VXgetlastaction(&last);
+    return std::pair{screen, std::string(last.name) + "/" + last.value.text};
+  };
+  auto first = use();
+  VXteststop();
+  VXteststart();
+  zeftest::start("zeftest");
+  VXtestrun(10);
+  auto second = use();
+  EXPECT_EQ(first.second, second.second);
+  EXPECT_TRUE(first.first == second.first) << "the screens differ";
 }
 
 TEST_F(Zeftest, QuitEndsTheProgramWell) {
