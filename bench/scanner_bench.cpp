@@ -23,7 +23,7 @@ std::string description(const std::string& end) {
 void Scan(benchmark::State& state, const char* end) {
   std::string text = description(end);
   for (auto _ : state) {
-    vx::scanner::start(text.data(), text.size(), false);
+    vx::scanner::start(text.data(), text.size());
     vx::scanner::TokenValue value;
     long tokens = 0;
     while (vx::scanner::next(value) != 0) ++tokens;

@@ -12,7 +12,7 @@
 #include "layers.h"
 #include "model/colors.h"
 #include "model/load.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "render/stores.h"
@@ -51,7 +51,7 @@ inline void bringup(const char* text, std::size_t size, int colors) {
   vx::resetlayers();
   vx::setcolorcount(colors);
   vx::loaddescriptiontext(text, size);
-  VXPsetpalette(vx::palettetable, vx::colorcount);
+  VXPsetpalette(vx::modelstate.colors.palette, vx::modelstate.colorcount);
   vx::initstores(BSTORE);
 }
 

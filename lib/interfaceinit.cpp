@@ -17,6 +17,6 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
   VXPopenwindow(title, instance, previous, commandline, showmode);
   VXPstartdevice();
   vx::loaddescription(file);
-  VXPsetpalette(vx::palettetable, vx::colorcount);
+  VXPsetpalette(vx::modelstate.colors.palette, vx::modelstate.colorcount);
   vx::initstores(bstore);
 }

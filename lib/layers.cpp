@@ -5,7 +5,7 @@
 #include "model/colors.h"
 #include "model/load.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "ops/messages.h"
 #include "ops/state.h"
 #include "render/platform/platform.h"
@@ -32,8 +32,7 @@ void connectlayers() {
 }
 
 void resetlayers() {
-  resetsettings();
-  highlightcolor = 0;
+  resetmodel();
   resetrenderstate();
   resetevents();
   resetops();

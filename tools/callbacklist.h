@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "diagnostics.h"
-#include "syntax.h"
+#include "model/load.h"
 #include "vx.h"
 
 namespace vxtool {
@@ -19,16 +21,23 @@ struct Callback {
   bool redraw;    // the plain callback of redrawfunc
 };
 
-// Every row the table needs, in the order of first use. A row serves one form, so a
-// name used in two roles is an error, in the library's words.
-std::vector<Callback> collectcallbacks(const std::vector<Statement>& statements,
-                                       Diagnostics& found);
+// Every row the table needs, in the order of first use, from the statements as they are
+// read; where the language puts a function, and in which form, is the library's.
+class CallbackList {
+ public:
+  void add(const vx::ReadStatement& statement);
+  const std::vector<Callback>& all() const { return callbacks_; }
+  // The callback of a name, or null.
+  const Callback* find(std::string_view name) const;
+  // One line a callback: its form, its name and the places that use it.
+  void print(std::FILE* out, const std::string& path) const;
+
+ private:
+  std::vector<Callback> callbacks_;
+  std::unordered_map<std::string, std::size_t> rows_;  // by folded name
+};
 
 // "name", "drag", "event" or "plain".
 const char* formword(VXform form);
-
-// One line a callback: its form, its name and the places that use it.
-void printcallbacks(std::FILE* out, const std::vector<Callback>& callbacks,
-                    const std::string& path);
 
 }  // namespace vxtool

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "commands.h"
 #include "picturelimits.h"
 
@@ -66,17 +67,11 @@ bool readrgb(const char* path, Rgb* picture) {
 }  // namespace
 
 int compare(int argc, char** argv) {
-  const char* paths[2];
-  int count = 0;
-  for (int i = 0; i < argc; i++) {
-    std::string arg = argv[i];
-    if (ishelp(arg)) return help(COMPAREUSAGE);
-    if (arg.size() > 1 && arg[0] == '-')
-      return misuse("compare", "unknown option " + arg, COMPAREUSAGE);
-    if (count == 2) return misuse("compare", "unexpected argument " + arg, COMPAREUSAGE);
-    paths[count++] = argv[i];
-  }
-  if (count < 2) return misuse("compare", "two pictures are needed", COMPAREUSAGE);
+  std::vector<const char*> paths;
+  if (auto done = Arguments("compare", COMPAREUSAGE)
+                      .operands(paths, 2, 2, "two pictures are needed")
+                      .parse(argc, argv))
+    return *done;
   Rgb a, b;
   if (!readrgb(paths[0], &a) || !readrgb(paths[1], &b)) return 1;
   if (a.width != b.width || a.height != b.height) {

@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "callbacklist.h"
 #include "commands.h"
 #include "core/log.h"
 #include "diagnostics.h"
+#include "layers.h"
 #include "model/load.h"
-#include "syntax.h"
-#include "tokens.h"
+#include "reading.h"
+#include "render/platform/framebuffer.h"
+#include "stubs.h"
 #include "vx.h"
 
 namespace vxtool {
@@ -32,8 +35,6 @@ const char STUBSUSAGE[] =
     "  -h, --help  print this usage and exit\n";
 
 namespace {
-
-int usage(const std::string& problem) { return misuse("stubs", problem, STUBSUSAGE); }
 
 // A C comment may hold anything but its own end.
 std::string commentsafe(std::string text) {
@@ -155,26 +156,26 @@ void writestubs(std::FILE* out, const std::vector<Callback>& callbacks, const st
 }  // namespace
 
 int stubs(int argc, char** argv) {
-  const char* path = nullptr;
-  for (int i = 0; i < argc; i++) {
-    std::string arg = argv[i];
-    if (ishelp(arg)) return help(STUBSUSAGE);
-    if (path != nullptr || arg.empty() || arg[0] == '-')
-      return usage("unexpected argument '" + arg + "'");
-    path = argv[i];
-  }
-  if (path == nullptr) return usage("no description file given");
+  std::vector<const char*> files;
+  if (auto done = Arguments("stubs", STUBSUSAGE)
+                      .operands(files, 1, 1, "no description file given")
+                      .parse(argc, argv))
+    return *done;
 
   vx::setfatalpause(0);
-  Source source(path, vx::readdescription(path));
+  Source source(files[0], vx::readdescription(files[0]));
+  vx::platform::opendrawing();
+  vx::connectlayers();
+  installtypedstubs();
   Diagnostics found;
-  std::vector<Token> tokens = tokenize(source);
-  std::vector<Callback> callbacks = collectcallbacks(readstatements(tokens, found), found);
+  Reading reading(found, Reading::Keep::STUBS);
+  vx::loaddescriptiontext(source.text().data(), source.text().size(), reading);
+  vx::platform::closedrawing();
   if (found.errors() > 0) {
     found.print(stderr, source);
     return 1;
   }
-  writestubs(stdout, callbacks, source.path());
+  writestubs(stdout, reading.callbacks().all(), source.path());
   return 0;
 }
 

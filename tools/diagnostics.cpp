@@ -2,6 +2,7 @@
 #include "diagnostics.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <iterator>
 #include <utility>
 
@@ -14,35 +15,24 @@ const char* const LINTS[] = {
 };
 const std::size_t LINTCOUNT = std::size(LINTS);
 
-Source::Source(std::string path, std::string text)
-    : path_(std::move(path)), text_(std::move(text)) {
-  std::size_t from = 0, i = 0, size = text_.size();
-  while (i < size) {
-    char c = text_[i];
-    if (c != '\n' && c != '\r') {
-      i++;
-      continue;
-    }
-    lines_.push_back({from, i - from, true});
-    i += c == '\r' && i + 1 < size && text_[i + 1] == '\n' ? 2 : 1;
-    from = i;
-  }
-  if (from < size) lines_.push_back({from, size - from, false});
-}
-
 std::string_view Source::line(int n) const {
-  if (n < 1 || n > lines()) return {};
-  const Span& s = lines_[static_cast<std::size_t>(n - 1)];
-  return std::string_view(text_).substr(s.from, s.length);
-}
-
-bool Source::ended(int n) const {
-  return n >= 1 && n <= lines() && lines_[static_cast<std::size_t>(n - 1)].ended;
-}
-
-Place Source::end() const {
-  if (lines_.empty()) return {1, 1};
-  return {lines(), static_cast<int>(line(lines()).size()) + 1};
+  if (starts_.empty()) {
+    std::size_t i = 0, size = text_.size();
+    starts_.push_back(0);
+    while (i < size) {
+      char c = text_[i++];
+      if (c != '\n' && c != '\r') continue;
+      if (c == '\r' && i < size && text_[i] == '\n') i++;
+      starts_.push_back(i);
+    }
+  }
+  // A last line end ends the last line rather than starting another.
+  if (n < 1 || static_cast<std::size_t>(n) >= starts_.size() + (starts_.back() < text_.size()))
+    return {};
+  std::size_t from = starts_[static_cast<std::size_t>(n - 1)];
+  std::size_t end = from;
+  while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r') end++;
+  return std::string_view(text_).substr(from, end - from);
 }
 
 void Diagnostics::error(Place at, std::string text) {
@@ -160,17 +150,20 @@ std::string closest(std::string_view word, const std::vector<std::string>& candi
   return best;
 }
 
+std::string formatted(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  int size = std::vsnprintf(nullptr, 0, format, args);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  if (size > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
+  va_end(again);
+  va_end(args);
+  return text;
+}
+
 std::string oneline(std::string_view report) {
-  // "Error on line: N.\nLine: |...|\nMessage: TEXT.\n" says where through its line; the
-  // place of a diagnostic says it better.
-  constexpr std::string_view MESSAGE = "\nMessage: ";
-  if (report.starts_with("Error on line: ")) {
-    if (std::size_t at = report.rfind(MESSAGE); at != std::string_view::npos) {
-      report.remove_prefix(at + MESSAGE.size());
-      while (!report.empty() && (report.back() == '\n' || report.back() == '.'))
-        report.remove_suffix(1);
-    }
-  }
   std::string line;
   for (std::size_t i = 0; i < report.size(); i++) {
     char c = report[i];
@@ -185,6 +178,21 @@ std::string oneline(std::string_view report) {
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
+}
+
+std::string quoted(std::string_view name) {
+  constexpr std::size_t LONGEST = 24;
+  std::string text = "'";
+  text.append(name.substr(0, LONGEST));
+  if (name.size() > LONGEST) text += "...";
+  return text.append("'");
+}
+
+std::string folded(std::string_view name) {
+  std::string key(name);
+  for (char& c : key)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return key;
 }
 
 }  // namespace vxtool

@@ -7,38 +7,27 @@
 #include <string_view>
 #include <vector>
 
+#include "model/state.h"
+
 namespace vxtool {
 
-// A place in the file, line and column counted from 1 as editors count them (the
-// column in bytes). Line 0 is the file as a whole.
-struct Place {
-  int line = 0;
-  int column = 0;
-};
+using vx::Place;
 
 // The file's text and its lines, split where the library's scanner splits them: at a
 // line feed, a carriage return and line feed, or a lone carriage return.
 class Source {
  public:
-  Source(std::string path, std::string text);
+  Source(std::string path, std::string text) : path_(std::move(path)), text_(std::move(text)) {}
   const std::string& path() const { return path_; }
   const std::string& text() const { return text_; }
-  int lines() const { return static_cast<int>(lines_.size()); }
   // Line n (from 1) without its line end; empty past the last.
   std::string_view line(int n) const;
-  // Whether line n (from 1) ends with a line end rather than the end of the file.
-  bool ended(int n) const;
-  // Just after the last character of the file's last line.
-  Place end() const;
 
  private:
-  struct Span {
-    std::size_t from, length;
-    bool ended;
-  };
   std::string path_;
   std::string text_;
-  std::vector<Span> lines_;
+  // Where each line starts, found when a line is first asked for.
+  mutable std::vector<std::size_t> starts_;
 };
 
 enum class Severity { ERROR, WARNING };
@@ -83,8 +72,18 @@ class Diagnostics {
 // what was meant (a typing mistake or two) and is not the word itself; empty otherwise.
 std::string closest(std::string_view word, const std::vector<std::string>& candidates);
 
+// A report's text from one of the library's formats (model/reports.h).
+std::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 // A library report as one line: its line ends and the indentation after them become
-// single blanks, and the report of a syntax error keeps only its message.
+// single blanks.
 std::string oneline(std::string_view report);
+
+// A name in quotes for a message, cut when it is long.
+std::string quoted(std::string_view name);
+
+// The name with "A" to "Z" in lower case, as the library compares names: a key under
+// which the library's look-up finds it.
+std::string folded(std::string_view name);
 
 }  // namespace vxtool

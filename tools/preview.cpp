@@ -2,15 +2,14 @@
 // library makes, in a window or headless under a replay script, so that a designer can
 // click through it and a script can check what it does.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "commands.h"
 #include "core/log.h"
-#include "model/load.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "stubs.h"
 #include "vx.h"
 
@@ -67,7 +66,8 @@ int printcall(const VXcall* call) {
       std::printf("key %s(%d, %d, %d)\n", call->function, call->x, call->y, call->arg);
       break;
     case VXFORM_PLAIN: {
-      bool redraw = vx::redrawfunction != nullptr && call->function == vx::redrawfunction->name;
+      bool redraw = vx::modelstate.settings.redrawfunction != nullptr &&
+                    call->function == vx::modelstate.settings.redrawfunction->name;
       std::printf("%s %s()\n", redraw ? "redraw" : "dismiss", call->function);
       // The program's own repaint is the library's.
       if (redraw) VXredrawall();
@@ -79,36 +79,27 @@ int printcall(const VXcall* call) {
   return 0;
 }
 
-int usage(const std::string& problem) { return misuse("preview", problem, PREVIEWUSAGE); }
-
 }  // namespace
 
 int preview(int argc, char** argv) {
-  const char* path = nullptr;
   int colors = 16;
   // The toolkit options, as a program's command line hands them on.
   std::vector<char*> options{argv[-1]};
-  for (int i = 0; i < argc; i++) {
-    std::string arg = argv[i];
-    if (ishelp(arg)) return help(PREVIEWUSAGE);
-    if (arg == "--colors") {
-      if (i + 1 == argc) return usage("--colors needs a value");
-      std::string value = argv[++i];
-      if (value != "16" && value != "256")
-        return usage("--colors takes 16 or 256, not '" + value + "'");
-      colors = std::atoi(value.c_str());
-    } else if (arg.rfind("--vx-", 0) == 0) {
-      options.push_back(argv[i]);
-    } else if (path == nullptr && !arg.empty() && arg[0] != '-') {
-      path = argv[i];
-    } else {
-      return usage("unexpected argument '" + arg + "'");
-    }
-  }
-  if (path == nullptr) return usage("no description file given");
+  std::vector<const char*> files;
+  if (auto done = Arguments("preview", PREVIEWUSAGE)
+                      .valued("--colors", colorsvalue(colors))
+                      .prefixed("--vx-",
+                                [&](std::string_view option) {
+                                  options.push_back(const_cast<char*>(option.data()));
+                                  return std::string();
+                                })
+                      .operands(files, 1, 1, "no description file given")
+                      .parse(argc, argv))
+    return *done;
+  const char* path = files[0];
 
   vx::setfatalpause(0);
-  installstubs(vx::readdescription(path), printcall);
+  installstubs(printcall);
   VXinterfaceinit("vxtool preview", path, BSTORE, "w", colors, nullptr, nullptr,
                   VXcommandline(static_cast<int>(options.size()), options.data()), 1);
   // The keyboard handler: the first declared function that is not called per event.

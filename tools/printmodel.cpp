@@ -3,7 +3,7 @@
 
 #include "model/colors.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 
 namespace vxtool {
 
@@ -104,11 +104,11 @@ void printrecords(std::FILE* out) {
 }
 
 void printcolors(std::FILE* out) {
-  std::fprintf(out, "colours %d\n", vx::colorcount);
+  std::fprintf(out, "colours %d\n", vx::modelstate.colorcount);
   for (int i = 0; i < 256; i++) {
     const char* name = vx::palettename(i);
     if (name == nullptr) continue;
-    const std::uint8_t* c = vx::palettetable[i];
+    const std::uint8_t* c = vx::modelstate.colors.palette[i];
     std::fprintf(out, "palette %d %s %d %d %d\n", i, name, c[0], c[1], c[2]);
   }
   for (int i = 0; i < vx::aliascount(); i++)
@@ -118,12 +118,13 @@ void printcolors(std::FILE* out) {
     for (int k = 0; k < vx::COLORLISTSIZE; k++) std::fprintf(out, " %d", vx::colorlistentry(l, k));
     std::fputc('\n', out);
   }
-  std::fprintf(out, "highlight %d\n", vx::highlightcolor);
-  std::fprintf(out, "buttonstuff frame %d crossout %d light %d dark %d\n", vx::framecolor,
-               vx::crossout, vx::lightcolor, vx::darkcolor);
-  std::fprintf(out, "speedup %d\n", vx::repeatspeed);
+  const vx::Settings& s = vx::modelstate.settings;
+  std::fprintf(out, "highlight %d\n", s.highlightcolor);
+  std::fprintf(out, "buttonstuff frame %d crossout %d light %d dark %d\n", s.framecolor, s.crossout,
+               s.lightcolor, s.darkcolor);
+  std::fprintf(out, "speedup %d\n", s.repeatspeed);
   std::fprintf(out, "redrawfunc %s\n",
-               vx::redrawfunction != nullptr ? entryname(vx::redrawfunction) : "(built-in)");
+               s.redrawfunction != nullptr ? entryname(s.redrawfunction) : "(built-in)");
 }
 
 }  // namespace

@@ -2,14 +2,13 @@
 // repaint shows, with more windows shown and a popup opened if asked.
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "commands.h"
 #include "core/log.h"
-#include "model/load.h"
 #include "render/platform/platform.h"
 #include "stubs.h"
 #include "vx.h"
@@ -32,45 +31,34 @@ const char RENDERUSAGE[] =
     "  --colors 16|256  the size of the palette (16 unless told)\n"
     "  -h, --help       print this usage and exit\n";
 
-namespace {
-
-int usage(const std::string& problem) { return misuse("render", problem, RENDERUSAGE); }
-
-}  // namespace
-
 int render(int argc, char** argv) {
-  const char* path = nullptr;
   const char* out = nullptr;
   const char* popup = nullptr;
   int colors = 16;
-  std::vector<const char*> shows;
-  for (int i = 0; i < argc; i++) {
-    std::string arg = argv[i];
-    if (ishelp(arg)) return help(RENDERUSAGE);
-    bool valued = arg == "-o" || arg == "--show" || arg == "--open" || arg == "--colors";
-    if (valued && i + 1 == argc) return usage(arg + " needs a value");
-    if (arg == "-o") {
-      out = argv[++i];
-    } else if (arg == "--show") {
-      shows.push_back(argv[++i]);
-    } else if (arg == "--open") {
-      popup = argv[++i];
-    } else if (arg == "--colors") {
-      std::string value = argv[++i];
-      if (value != "16" && value != "256")
-        return usage("--colors takes 16 or 256, not '" + value + "'");
-      colors = std::atoi(value.c_str());
-    } else if (path == nullptr && arg[0] != '-') {
-      path = argv[i];
-    } else {
-      return usage("unexpected argument '" + arg + "'");
-    }
-  }
-  if (path == nullptr) return usage("no description file given");
-  if (out == nullptr) return usage("no output file given (-o OUT.png)");
+  std::vector<const char*> shows, files;
+  auto keep = [](const char*& into) {
+    return [&into](std::string_view value) {
+      into = value.data();
+      return std::string();
+    };
+  };
+  if (auto done = Arguments("render", RENDERUSAGE)
+                      .valued("-o", keep(out))
+                      .valued("--show",
+                              [&](std::string_view window) {
+                                shows.push_back(window.data());
+                                return std::string();
+                              })
+                      .valued("--open", keep(popup))
+                      .valued("--colors", colorsvalue(colors))
+                      .operands(files, 1, 1, "no description file given")
+                      .parse(argc, argv))
+    return *done;
+  if (out == nullptr) return misuse("render", "no output file given (-o OUT.png)", RENDERUSAGE);
+  const char* path = files[0];
 
   vx::setfatalpause(0);
-  installstubs(vx::readdescription(path));
+  installstubs(nullptr);
   VXinterfaceinit("vxtool render", path, BSTORE, "w", colors, nullptr, nullptr,
                   "--vx-backend=headless", 0);
   VXredrawall();

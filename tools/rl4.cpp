@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "arguments.h"
 #include "commands.h"
 #include "core/writefile.h"
 #include "model/colors.h"
@@ -135,7 +136,7 @@ int decode(const char* in, const char* out, int colors) {
   std::vector<std::uint8_t> palette;
   for (int i = 0; i < colors; i++)
     for (int c = 0; c < 3; c++)
-      palette.push_back(static_cast<std::uint8_t>(vx::palettetable[i][c] * 4));
+      palette.push_back(static_cast<std::uint8_t>(vx::modelstate.colors.palette[i][c] * 4));
   if (!writeindexed(out, values, palette)) return fail("cannot write", out, std::strerror(errno));
   return 0;
 }
@@ -213,35 +214,27 @@ int rl4(int argc, char** argv) {
   if (ishelp(what)) return help(RL4USAGE);
   if (what != "encode" && what != "decode" && what != "info")
     return usage("unknown job '" + what + "'");
-  const char* in = nullptr;
   const char* out = nullptr;
   int bits = 0, colors = 16;
-  for (int i = 1; i < argc; i++) {
-    std::string arg = argv[i];
-    if (ishelp(arg)) return help(RL4USAGE);
-    // Each job takes only its own options; another's is as wrong as an unknown one.
-    bool valued = (arg == "-o" && what != "info") || (arg == "--bits" && what == "encode") ||
-                  (arg == "--colors" && what == "decode");
-    if (valued && i + 1 == argc) return usage(arg + " needs a value");
-    if (valued && arg == "-o") {
-      out = argv[++i];
-    } else if (valued && arg == "--bits") {
-      std::string value = argv[++i];
+  std::vector<const char*> files;
+  // Each job takes only its own options; another's is as wrong as an unknown one.
+  Arguments arguments("rl4", RL4USAGE);
+  arguments.operands(files, 1, 1, "no input file given");
+  if (what != "info")
+    arguments.valued("-o", [&](std::string_view value) {
+      out = value.data();
+      return std::string();
+    });
+  if (what == "encode")
+    arguments.valued("--bits", [&](std::string_view value) {
       if (value != "4" && value != "8" && value != "12" && value != "16")
-        return usage("--bits takes 4, 8, 12 or 16, not '" + value + "'");
-      bits = std::stoi(value);
-    } else if (valued && arg == "--colors") {
-      std::string value = argv[++i];
-      if (value != "16" && value != "256")
-        return usage("--colors takes 16 or 256, not '" + value + "'");
-      colors = std::stoi(value);
-    } else if (in == nullptr && !arg.empty() && arg[0] != '-') {
-      in = argv[i];
-    } else {
-      return usage("unexpected argument '" + arg + "'");
-    }
-  }
-  if (in == nullptr) return usage("no input file given");
+        return std::string("--bits takes 4, 8, 12 or 16, not '").append(value).append("'");
+      bits = std::stoi(std::string(value));
+      return std::string();
+    });
+  if (what == "decode") arguments.valued("--colors", colorsvalue(colors));
+  if (auto done = arguments.parse(argc - 1, argv + 1)) return *done;
+  const char* in = files[0];
   if (what != "info" && out == nullptr) return usage("no output file given (-o)");
   if (what == "encode") return encode(in, out, bits);
   if (what == "decode") return decode(in, out, colors);

@@ -1,15 +1,15 @@
-// Callback tables for loading a description file without its application.
+// Callbacks for loading a description file without its application.
 #pragma once
-
-#include <string>
 
 #include "vx.h"
 
 namespace vxtool {
 
-// Hands the library a table in which every name that the description `text` gives where
-// a function belongs (with and without a leading "@") is the generic callback `call`
-// (one that does nothing unless given), so that every function it names can be bound.
-void installstubs(const std::string& text, VXgenericfunc call = nullptr);
+// Binds every function the description names to an entry of its own, made at its
+// first use. With a `call`, each is a generic entry calling it (one that does nothing
+// unless given). Without one, each holds the form of its first use and no entry point,
+// so that a name used in two forms is refused as an application's table would refuse it.
+void installstubs(VXgenericfunc call);
+void installtypedstubs();
 
 }  // namespace vxtool

@@ -7,7 +7,7 @@
 #include "events/state.h"
 #include "model/callbacks.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -38,8 +38,9 @@ bool pressedlive() {
 // Whether the repeat delay has passed at the description's repeat speed: elapsed x
 // speed > delay, without the product (a speed of 0 or less never repeats).
 bool repeatdue(unsigned long elapsed) {
-  if (repeatspeed <= 0) return false;
-  return elapsed > events.press.repeatdelay / static_cast<unsigned long>(repeatspeed);
+  int speed = modelstate.settings.repeatspeed;
+  if (speed <= 0) return false;
+  return elapsed > events.press.repeatdelay / static_cast<unsigned long>(speed);
 }
 
 void repeat(int w, int b) {

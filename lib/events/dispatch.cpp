@@ -7,7 +7,7 @@
 #include "events/state.h"
 #include "model/callbacks.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -40,8 +40,8 @@ void processexpose() {
   Color color = VXPgetcolor();
   int linewidth = VXPgetlinewidth();
   int window = currentwindowindex();
-  if (redrawfunction != nullptr) {
-    callplain(redrawfunction);
+  if (modelstate.settings.redrawfunction != nullptr) {
+    callplain(modelstate.settings.redrawfunction);
   } else {
     VXredrawall();
   }

@@ -32,7 +32,7 @@ bool processpopupchoice(int y, int k) {
   }
   if (!hasentrypoint(item.callback)) return true;
   if (popup.checklist != 0) {
-    toggleitemcheck(p, k, highlightcolor, events.pointery);
+    toggleitemcheck(p, k, modelstate.settings.highlightcolor, events.pointery);
   } else {
     // The screen under the popup is back before the item's callback runs.
     recordaction(0, "", "", -1);

@@ -1,72 +1,47 @@
 // Binding description-file function names to the application's callback table.
 #include "model/callbacks.h"
 
-#include <string>
-#include <unordered_map>
-
 #include "core/log.h"
-#include "model/getname.h"
+#include "model/reports.h"
+#include "model/state.h"
 
 namespace vx {
 
 namespace {
 
+// What the application handed over: not interface state, so a bring-up keeps it.
 const FunctionEntry* callbacktable = nullptr;
 int callbackcount = 0;
+StubMaker stubmaker = nullptr;
 
-// The first row of each name, folded as names are compared, built at the first binding
-// after the table is handed over: binding a file's functions costs the same per name
-// however long the table is.
-std::unordered_map<std::string, int> firstrows;
-bool indexed = false;
-
-std::string folded(const char* name) {
-  std::string key(name);
+const std::string& folded(std::string_view name) {
+  std::string& key = modelstate.callbacks.key;
+  key.assign(name);
   for (char& c : key)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return key;
 }
 
-int findrow(const char* name) {
-  if (!indexed) {
-    firstrows.clear();
+// The first row of each name, so that binding a file's functions costs the same per
+// name however long the table is.
+int findrow(std::string_view name) {
+  CallbackIndex& index = modelstate.callbacks;
+  if (!index.built) {
+    index.firstrows.clear();
     for (int row = callbackcount - 1; row >= 0; row--)
-      if (callbacktable[row].name != nullptr) firstrows[folded(callbacktable[row].name)] = row;
-    indexed = true;
+      if (callbacktable[row].name != nullptr)
+        index.firstrows[folded(callbacktable[row].name)] = row;
+    index.built = true;
   }
-  if (name == nullptr) return -1;
-  auto found = firstrows.find(folded(name));
-  return found == firstrows.end() ? -1 : found->second;
-}
-
-const char* rolename(VXform role) {
-  switch (role) {
-    case VXFORM_NAME: return "a name (button or popup item)";
-    case VXFORM_DRAG: return "a drag-area";
-    case VXFORM_EVENT: return "an event (per-event or keyboard)";
-    case VXFORM_PLAIN: return "a plain (popup dismissal or redraw)";
-    case VXFORM_GENERIC: return "a generic";
-  }
-  return "an unknown";
-}
-
-const char* formname(VXform form) {
-  switch (form) {
-    case VXFORM_NAME: return "name";
-    case VXFORM_DRAG: return "drag";
-    case VXFORM_EVENT: return "event";
-    case VXFORM_PLAIN: return "plain";
-    case VXFORM_GENERIC: return "generic";
-  }
-  return "unknown";
+  auto found = index.firstrows.find(folded(name));
+  return found == index.firstrows.end() ? -1 : found->second;
 }
 
 // Refuses a call through the wrong type instead of making it.
 void checkform(const FunctionEntry* entry, VXform role) {
-  if (entry->form == role || entry->form == VXFORM_GENERIC) return;
-  fatal("Function |%s| is used as %s callback, but its table entry holds %s %s callback.\n",
-        entry->name != nullptr ? entry->name : "", rolename(role),
-        entry->form == VXFORM_EVENT ? "an" : "a", formname(entry->form));
+  if (!serves(entry, role))
+    fatal(reports::WRONGFORM, entry->name != nullptr ? entry->name : "", rolewords(role),
+          formwords(entry->form));
 }
 
 int callgeneric(const FunctionEntry* entry, VXcall call) {
@@ -77,7 +52,41 @@ int callgeneric(const FunctionEntry* entry, VXcall call) {
 
 }  // namespace
 
-void reindexcallbacks() { indexed = false; }
+void reindexcallbacks() { modelstate.callbacks.built = false; }
+
+void setstubmaker(StubMaker maker) { stubmaker = maker; }
+
+const FunctionEntry* findfunction(std::string_view name, VXform role) {
+  int row = findrow(name);
+  if (row >= 0) return &callbacktable[row];
+  return stubmaker != nullptr ? stubmaker(name, role) : nullptr;
+}
+
+bool serves(const FunctionEntry* entry, VXform role) {
+  return entry->form == role || entry->form == VXFORM_GENERIC;
+}
+
+const char* rolewords(VXform role) {
+  switch (role) {
+    case VXFORM_NAME: return "a name (button or popup item)";
+    case VXFORM_DRAG: return "a drag-area";
+    case VXFORM_EVENT: return "an event (per-event or keyboard)";
+    case VXFORM_PLAIN: return "a plain (popup dismissal or redraw)";
+    case VXFORM_GENERIC: return "a generic";
+  }
+  return "an unknown";
+}
+
+const char* formwords(VXform form) {
+  switch (form) {
+    case VXFORM_NAME: return "a name";
+    case VXFORM_DRAG: return "a drag";
+    case VXFORM_EVENT: return "an event";
+    case VXFORM_PLAIN: return "a plain";
+    case VXFORM_GENERIC: return "a generic";
+  }
+  return "a unknown";
+}
 
 bool hasentrypoint(const FunctionEntry* entry) {
   if (entry == nullptr) return false;
@@ -89,19 +98,6 @@ bool hasentrypoint(const FunctionEntry* entry) {
     case VXFORM_GENERIC: return entry->call.generic != nullptr;
   }
   return false;
-}
-
-const FunctionEntry* bindexact(const char* name, VXform role) {
-  int row = findrow(name);
-  if (row < 0) notfound("function", name);
-  const FunctionEntry* entry = &callbacktable[row];
-  checkform(entry, role);
-  return entry;
-}
-
-const FunctionEntry* bindfunction(const char* name, VXform role) {
-  if (name != nullptr && name[0] == '@') name++;
-  return bindexact(name, role);
 }
 
 int callname(const FunctionEntry* entry, const char* name) {
@@ -140,9 +136,8 @@ int callplain(const FunctionEntry* entry) {
 
 extern "C" void VXsetfunctiontable(const FunctionEntry* table, int count) {
   if (count < 0 || (table == nullptr && count > 0))
-    vx::fatal("VXsetfunctiontable: a table of %d rows at %p is not a callback table.\n", count,
-              static_cast<const void*>(table));
+    vx::fatal(vx::reports::NOTATABLE, count, static_cast<const void*>(table));
   vx::callbacktable = table;
   vx::callbackcount = count;
-  vx::indexed = false;
+  vx::reindexcallbacks();
 }

@@ -1,18 +1,17 @@
 // The colour tables: palette names and components, aliases and colour lists.
 #include "model/colors.h"
 
+#include <string>
+
 #include "core/log.h"
 #include "model/getname.h"
+#include "model/reports.h"
+#include "model/statements.h"
 
 namespace vx {
 
-std::uint8_t palettetable[256][3] = {};
-int colorcount = 16;
-Color highlightcolor = 0;
-
 namespace {
 
-constexpr int PALETTESLOTS = 256;
 // Entries 2 to 7 are the built-ins a full palette hands over to new names.
 constexpr int TAKEOVERFIRST = 2;
 constexpr int TAKEOVERCOUNT = 6;
@@ -27,80 +26,61 @@ constexpr Builtin BUILTINS[] = {
     {"lgray", 53, 53, 53}, {"bluegray", 0, 50, 50}, {"lblue", 10, 10, 55}, {"peach", 63, 47, 50},
 };
 
-// Every name is an owned copy, freed when it is replaced or the tables are reset.
-char* palettenames[PALETTESLOTS] = {};
-// How many new names have been given out, take-overs included; may pass the slot
-// count by up to the six take-overs.
-int namesgiven = 0;
+ColorState& colors() { return modelstate.colors; }
 
-struct Alias {
-  char* name;
-  char* color;
-};
-Alias aliases[MAXALIASES] = {};
-int naliases = 0;
-
-Color colorlists[MAXCOLORLISTS][COLORLISTSIZE] = {};
-int ncolorlists = 0;
-
-int namedslots() { return namesgiven < colorcount ? namesgiven : colorcount; }
-
-int paletteindex(const char* name) {
-  for (int i = 0; i < namedslots(); i++)
-    if (samename(palettenames[i], name)) return i;
-  return -1;
+int namedslots() {
+  return colors().namesgiven < modelstate.colorcount ? colors().namesgiven : modelstate.colorcount;
 }
 
-char* owned(const char* text, const char* what) {
-  char* copy = copytext(text);
-  if (copy == nullptr) fatal("Out of memory for %s |%s|.\n", what, text != nullptr ? text : "");
-  return copy;
+int paletteindex(std::string_view name) {
+  const ColorState& c = colors();
+  for (int i = 0; i < namedslots(); i++)
+    if (samename(c.names[static_cast<std::size_t>(i)], name)) return i;
+  return -1;
 }
 
 void setcomponents(int index, int red, int green, int blue) {
   // Only the low 8 bits are kept, as the table's bytes hold them.
-  palettetable[index][0] = static_cast<std::uint8_t>(red);
-  palettetable[index][1] = static_cast<std::uint8_t>(green);
-  palettetable[index][2] = static_cast<std::uint8_t>(blue);
+  std::uint8_t* entry = colors().palette[index];
+  entry[0] = static_cast<std::uint8_t>(red);
+  entry[1] = static_cast<std::uint8_t>(green);
+  entry[2] = static_cast<std::uint8_t>(blue);
+}
+
+// A copy for the tables; running out of memory is fatal, the report naming `whose`.
+std::string owned(std::string_view text, const char* what, std::string_view whose) {
+  try {
+    return std::string(text);
+  } catch (const std::bad_alloc&) {
+    fatal(reports::NOMEMORYFOR, what, std::string(whose).c_str());
+  }
 }
 
 }  // namespace
 
-void setcolorcount(int colors) { colorcount = colors == 256 ? 256 : 16; }
+void setcolorcount(int colors) { modelstate.colorcount = colors == 256 ? 256 : 16; }
 
 void installbuiltincolors() {
-  for (char*& name : palettenames) {
-    delete[] name;
-    name = nullptr;
-  }
-  for (Alias& alias : aliases) {
-    delete[] alias.name;
-    delete[] alias.color;
-    alias = Alias{};
-  }
-  naliases = 0;
-  for (auto& list : colorlists)
-    for (Color& entry : list) entry = 0;
-  ncolorlists = 0;
-  for (auto& entry : palettetable) entry[0] = entry[1] = entry[2] = 0;
-
-  namesgiven = 0;
+  ColorState& c = colors();
+  c = ColorState{};
   for (const Builtin& builtin : BUILTINS) {
-    palettenames[namesgiven] = owned(builtin.name, "colour");
-    setcomponents(namesgiven, builtin.red, builtin.green, builtin.blue);
-    namesgiven++;
+    c.names[static_cast<std::size_t>(c.namesgiven)] = builtin.name;
+    setcomponents(c.namesgiven, builtin.red, builtin.green, builtin.blue);
+    c.namesgiven++;
   }
 }
 
-bool findcolor(const char* name, Color* index) {
+bool findcolor(std::string_view name, Color* index) {
   int found = paletteindex(name);
   if (found < 0) {
     // One level only: an alias must name a palette colour, never another alias.
-    for (int a = 0; a < naliases && found < 0; a++) {
-      if (samename(aliases[a].name, name)) {
-        found = paletteindex(aliases[a].color);
-        if (found < 0) return false;
-      }
+    const ColorState& c = colors();
+    for (int a = 0; a < c.naliases; a++) {
+      const ColorState::Alias& alias = c.aliases[static_cast<std::size_t>(a)];
+      if (!samename(alias.name, name)) continue;
+      found = paletteindex(alias.color);
+      if (found < 0) return false;
+      break;
     }
   }
   if (found < 0) return false;
@@ -108,74 +88,85 @@ bool findcolor(const char* name, Color* index) {
   return true;
 }
 
+bool findcolor(const char* name, Color* index) {
+  return name != nullptr && findcolor(std::string_view(name), index);
+}
+
 Color convertcolor(const char* name) {
   Color index = 0;
-  if (!findcolor(name, &index))
-    fatal("convertcolor: color alias not found.\n\tAlias = |%s|\n", name != nullptr ? name : "");
+  if (!findcolor(name, &index)) fatal(reports::COLORNOTFOUND, name != nullptr ? name : "");
   return index;
 }
 
-void addpaletteentry(const char* name, int red, int green, int blue) {
+void addpaletteentry(std::string_view name, int red, int green, int blue) {
+  ColorState& c = colors();
   int index = paletteindex(name);
   if (index >= 0) {
     // Black and white stay what they are: the library draws with them.
     if (index >= 2) setcomponents(index, red, green, blue);
     return;
   }
-  if (namesgiven < colorcount) {
-    index = namesgiven;
-  } else if (namesgiven < colorcount + TAKEOVERCOUNT) {
-    index = namesgiven - colorcount + TAKEOVERFIRST;
+  int count = modelstate.colorcount;
+  if (c.namesgiven < count) {
+    index = c.namesgiven;
+  } else if (c.namesgiven < count + TAKEOVERCOUNT) {
+    index = c.namesgiven - count + TAKEOVERFIRST;
   } else {
-    fatal("Too many colors.\nPalette was initialized with %d colors.\nLast color: |%s|.\n",
-          colorcount, name != nullptr ? name : "");
+    std::string shown(name);
+    refuse(0, reports::TOOMANYCOLORS, count, shown.c_str());
   }
-  char* copy = owned(name, "colour");
-  delete[] palettenames[index];
-  palettenames[index] = copy;
-  namesgiven++;
+  c.names[static_cast<std::size_t>(index)] = owned(name, "colour", name);
+  c.namesgiven++;
   setcomponents(index, red, green, blue);
 }
 
-void addalias(const char* alias, const char* color) {
-  if (naliases == MAXALIASES) fatal("Too many aliases.\n");
-  Alias& entry = aliases[naliases];
-  entry.name = owned(alias, "alias");
-  entry.color = copytext(color);
-  if (entry.color == nullptr) fatal("Out of memory for alias |%s|.\n", alias);
-  naliases++;
+void addalias(std::string_view alias, std::string_view color) {
+  ColorState& c = colors();
+  if (c.naliases == MAXALIASES) refuse(WHOLE, reports::TOOMANYALIASES);
+  ColorState::Alias entry{owned(alias, "alias", alias), owned(color, "alias", alias)};
+  c.aliases[static_cast<std::size_t>(c.naliases++)] = std::move(entry);
 }
 
-void addcolorlist(const char* const names[COLORLISTSIZE]) {
-  if (ncolorlists == MAXCOLORLISTS) fatal("Too many colorlists.\n");
-  // Every name is converted before anything is stored, so a bad one stores nothing.
-  Color list[COLORLISTSIZE];
-  for (int i = 0; i < COLORLISTSIZE; i++) list[i] = convertcolor(names[i]);
-  for (int i = 0; i < COLORLISTSIZE; i++) colorlists[ncolorlists][i] = list[i];
-  ncolorlists++;
+void addcolorlist(std::span<const std::string_view, COLORLISTSIZE> names) {
+  ColorState& c = colors();
+  if (c.nlists == MAXCOLORLISTS) refuse(WHOLE, reports::TOOMANYCOLORLISTS);
+  // Every name is looked up before anything is stored, so a bad one stores nothing.
+  std::array<Color, COLORLISTSIZE> list{};
+  bool found = true;
+  for (int i = 0; i < COLORLISTSIZE; i++)
+    found =
+        colorat(i, names[static_cast<std::size_t>(i)], &list[static_cast<std::size_t>(i)]) && found;
+  if (!found) abandon();
+  c.lists[static_cast<std::size_t>(c.nlists++)] = list;
 }
 
 int palettenamecount() { return namedslots(); }
 
 const char* palettename(int index) {
-  return index >= 0 && index < namedslots() ? palettenames[index] : nullptr;
+  return index >= 0 && index < namedslots()
+             ? colors().names[static_cast<std::size_t>(index)].c_str()
+             : nullptr;
 }
 
-int aliascount() { return naliases; }
+int aliascount() { return colors().naliases; }
 
 const char* aliasname(int index) {
-  return index >= 0 && index < naliases ? aliases[index].name : nullptr;
+  return index >= 0 && index < aliascount()
+             ? colors().aliases[static_cast<std::size_t>(index)].name.c_str()
+             : nullptr;
 }
 
 const char* aliascolor(int index) {
-  return index >= 0 && index < naliases ? aliases[index].color : nullptr;
+  return index >= 0 && index < aliascount()
+             ? colors().aliases[static_cast<std::size_t>(index)].color.c_str()
+             : nullptr;
 }
 
-int colorlistcount() { return ncolorlists; }
+int colorlistcount() { return colors().nlists; }
 
 Color colorlistentry(int list, int position) {
   if (list < 0 || list >= MAXCOLORLISTS || position < 0 || position >= COLORLISTSIZE) return 0;
-  return colorlists[list][position];
+  return colors().lists[static_cast<std::size_t>(list)][static_cast<std::size_t>(position)];
 }
 
 }  // namespace vx

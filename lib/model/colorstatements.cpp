@@ -1,18 +1,13 @@
 // Statements about colours and the library-wide style values.
-#include "core/log.h"
 #include "model/colors.h"
-#include "model/settings.h"
+#include "model/reports.h"
 #include "model/statements.h"
 
 namespace vx {
 
 void paletteentrystatement(Statement& s) {
   if (s.pass == Pass::COUNTING) return;
-  if (s.form == 1)
-    fatal(
-        "This interface file uses an old palette entry syntax.\n  You can no longer set the "
-        "index of a palette entry in the interface file.\n  Please contact Project Varnex "
-        "about this problem.\n");
+  if (s.form == 1) refuse(WHOLE, reports::OLDPALETTE);
   const Value* v = s.values;
   addpaletteentry(v[0].text, v[1].number, v[2].number, v[3].number);
 }
@@ -24,26 +19,27 @@ void aliasstatement(Statement& s) {
 }
 
 void highlightstatement(Statement& s) {
-  if (s.pass == Pass::FILLING) highlightcolor = s.values[0].color;
+  if (s.pass == Pass::FILLING) modelstate.settings.highlightcolor = s.values[0].color;
 }
 
 void speedupstatement(Statement& s) {
-  if (s.pass == Pass::FILLING) repeatspeed = s.values[0].number;
+  if (s.pass == Pass::FILLING) modelstate.settings.repeatspeed = s.values[0].number;
 }
 
 void colorliststatement(Statement& s) {
   if (s.pass == Pass::COUNTING) return;
-  const char* names[COLORLISTSIZE];
+  std::string_view names[COLORLISTSIZE];
   for (int i = 0; i < COLORLISTSIZE; i++) names[i] = s.values[i].text;
   addcolorlist(names);
 }
 
 void buttonstuffstatement(Statement& s) {
   if (s.pass == Pass::COUNTING) return;
-  framecolor = s.values[0].color;
-  crossout = s.values[1].number;
-  lightcolor = s.values[2].color;
-  darkcolor = s.values[3].color;
+  Settings& settings = modelstate.settings;
+  settings.framecolor = s.values[0].color;
+  settings.crossout = s.values[1].number;
+  settings.lightcolor = s.values[2].color;
+  settings.darkcolor = s.values[3].color;
 }
 
 }  // namespace vx

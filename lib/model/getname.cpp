@@ -2,6 +2,7 @@
 #include "model/getname.h"
 
 #include "core/log.h"
+#include "model/reports.h"
 
 namespace vx {
 
@@ -11,6 +12,17 @@ char fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a
 
 }  // namespace
 
+bool samename(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); i++)
+    if (fold(a[i]) != fold(b[i])) return false;
+  return true;
+}
+
+bool samename(const char* a, std::string_view b) {
+  return a != nullptr && samename(std::string_view(a), b);
+}
+
 bool samename(const char* a, const char* b) {
   if (a == nullptr || b == nullptr) return false;
   for (; fold(*a) == fold(*b); a++, b++)
@@ -19,7 +31,7 @@ bool samename(const char* a, const char* b) {
 }
 
 void notfound(const char* kind, const char* name) {
-  fatal("getname: Couldn't find |%s| named |%s|\n", kind, name != nullptr ? name : "");
+  fatal(reports::NOTFOUND, kind, name != nullptr ? name : "");
 }
 
 }  // namespace vx

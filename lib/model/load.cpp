@@ -8,8 +8,9 @@
 #include "model/callbacks.h"
 #include "model/colors.h"
 #include "model/parser.h"
+#include "model/reports.h"
 #include "model/scanner.h"
-#include "model/settings.h"
+#include "model/statements.h"
 #include "vx.h"
 
 namespace vx {
@@ -18,44 +19,58 @@ namespace {
 
 BoldWidth measure = nullptr;
 
+// Read once, count, allocate, fill: the tables never move once they are filled, so an
+// object's index stays its identity, and the text is scanned once for both passes.
+void load(const char* text, std::size_t size, LoadSink* sink) {
+  modelstate.settings.redrawfunction = nullptr;
+  reindexcallbacks();
+  LoadState& l = modelstate.loading;
+  l = LoadState{};
+  l.sink = sink;
+  // Room for a value in every four bytes and a statement in every twenty: more than
+  // any file needs, and pages never written are never touched.
+  l.values.reserve(size / 4);
+  l.statements.reserve(size / 20);
+  scanner::start(text, size);
+  readstatements();
+  allocatemodel(l.counts);
+
+  installbuiltincolors();
+  fillstatements();
+  l = LoadState{};
+}
+
 }  // namespace
 
 void setboldwidth(BoldWidth function) { measure = function; }
 
 int boldwidth(const char* text) {
-  if (measure == nullptr) fatal("Popups cannot be sized: nothing measures text yet.\n");
+  if (measure == nullptr) fatal(reports::NOMEASURE);
   return measure(text);
 }
 
 std::string readdescription(const char* path) {
   std::FILE* file = VXopenfile(path, "r");
-  if (file == nullptr) fatal("Cannot open interface file |%s|.\n", path);
+  if (file == nullptr) fatal(reports::CANNOTOPEN, path);
   std::string text;
   char block[16384];
   std::size_t got;
   while ((got = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, got);
   bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) fatal("Cannot open interface file |%s|.\n", path);
+  if (failed) fatal(reports::CANNOTOPEN, path);
   return text;
 }
 
 void loaddescription(const char* path) {
-  // Both passes must see the same text, so the file is read only once.
   std::string text = readdescription(path);
-  loaddescriptiontext(text.data(), text.size());
+  load(text.data(), text.size(), nullptr);
 }
 
-void loaddescriptiontext(const char* text, std::size_t size) {
-  redrawfunction = nullptr;
-  reindexcallbacks();
-  scanner::start(text, size, false);
-  parsedescription(Pass::COUNTING);
-  allocatemodel(countedrecords());
+void loaddescriptiontext(const char* text, std::size_t size) { load(text, size, nullptr); }
 
-  installbuiltincolors();
-  scanner::start(text, size, true);
-  parsedescription(Pass::FILLING);
+void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink) {
+  load(text, size, &sink);
 }
 
 }  // namespace vx

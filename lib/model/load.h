@@ -3,8 +3,13 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "model/state.h"
 
 namespace vx {
+
+struct Grammar;
 
 // The width in pixels of a text in the bold font. Popups are sized by their labels, but
 // text is measured by the layer that draws it, which hands this over before anything is
@@ -15,9 +20,9 @@ void setboldwidth(BoldWidth measure);
 // Measures through what was handed over; fatal when nothing was.
 int boldwidth(const char* text);
 
-// Reads the file once and parses it twice: a counting pass, after which every table
-// is allocated at its final size, and a filling pass in file order. The colour count
-// must be set first. Every failure is fatal.
+// Reads the file once, then counts its statements, allocates every table at its final
+// size and fills them in file order. The colour count must be set first. Every failure
+// is fatal.
 void loaddescription(const char* path);
 
 // The same for a description already in memory.
@@ -26,5 +31,55 @@ void loaddescriptiontext(const char* text, std::size_t size);
 // The whole file; "Cannot open interface file" (fatal) when it cannot be opened or
 // read, whether it is missing, unreadable or a folder.
 std::string readdescription(const char* path);
+
+// One report of the loader's reporting mode.
+struct LoadReport {
+  bool error;  // an application would stop here; a warning it writes to "error.log" otherwise
+  Place at;
+  // The library's words, as "error.log" would have them; for a statement that fits none
+  // of its forms, what is wrong with it (reports.h, UNKNOWNSTATEMENT and after).
+  std::string_view text;
+  const char* format;        // the constant of reports.h the text was made from
+  std::string_view subject;  // the colour, popup, function or word it is about, or empty
+  const char* kind;          // with NOTFOUND: what was looked for ("popup", "function")
+  const Grammar* statement;  // the statement it is about, or null
+};
+
+// One value of a statement as it is written.
+struct ReadValue {
+  int token;  // scanner::NAME, NUMBER or TEXT, or a statement word's code
+  int number;
+  std::string_view text;  // a name's or text's characters, without a text's bars
+  Place at;
+  bool unclosed;  // a text without its closing bar
+};
+
+// A statement as it is written, before it acts.
+struct ReadStatement {
+  const Grammar* grammar;
+  int form;  // 0 the shorter, 1 the longer; -1 when it fits neither (reported)
+  Place at;  // its first token
+  const ReadValue* values;
+  int count;
+};
+
+// Where the reporting mode sends what it finds. Neither call may throw.
+class LoadSink {
+ public:
+  // Every report, the errors as well as the warnings, with its place.
+  virtual void report(const LoadReport& report) = 0;
+  // Every statement that starts with a statement word or "(", in file order, as the
+  // statements are counted, before the tables are filled.
+  virtual void statement(const ReadStatement& statement) = 0;
+
+ protected:
+  ~LoadSink() = default;
+};
+
+// Loads in the reporting mode: no report ends the program or reaches "error.log"; each
+// goes to the sink instead, and loading goes on at the next statement, with the values
+// it could not resolve left at 0 or null and the statements it refused left out. Text
+// measures as in an application; the text must outlive the call.
+void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink);
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/log.h"
+#include "model/reports.h"
 
 namespace vx {
 
@@ -14,10 +15,10 @@ namespace {
 
 // A zeroed table of count records; a count of 0 has no storage.
 template <class T>
-T* table(int count, const char* failure) {
+T* table(int count, const char* what) {
   if (count <= 0) return nullptr;
   T* records = new (std::nothrow) T[static_cast<std::size_t>(count)]();
-  if (records == nullptr) fatal("%s", failure);
+  if (records == nullptr) fatal(reports::NOMEMORYFORTABLE, what);
   return records;
 }
 
@@ -29,34 +30,33 @@ void allocatemodel(const ModelCounts& counts) {
   releasemodel();
   if (counts.nwindows < 0 || counts.nwindows > MAXWINDOWS || counts.npopups < 0 ||
       counts.npopups > MAXPOPUPS)
-    fatal("Too many windows (%d) or popup menus (%d) for the interface model.\n", counts.nwindows,
-          counts.npopups);
+    fatal(reports::MODELTOOLARGE, counts.nwindows, counts.npopups);
 
   model.nfunctions = counts.nfunctions;
-  model.functions = table<FunctionDecl>(counts.nfunctions, "Out of memory for functions\n");
+  model.functions = table<FunctionDecl>(counts.nfunctions, "functions");
   model.nmessages = counts.nmessages;
-  model.messages = table<Message>(counts.nmessages, "Out of memory for messages\n");
+  model.messages = table<Message>(counts.nmessages, "messages");
 
   model.npopups = counts.npopups;
-  model.Popups = table<Popup>(counts.npopups, "Out of memory for popup menus\n");
+  model.Popups = table<Popup>(counts.npopups, "popup menus");
   for (int p = 0; p < counts.npopups; p++) {
     Popup& popup = model.Popups[p];
     popup.nitems = counts.items[static_cast<std::size_t>(p)];
-    popup.item = table<PopupItem>(popup.nitems, "Out of memory for popup menu labels\n");
+    popup.item = table<PopupItem>(popup.nitems, "popup menu labels");
   }
 
   model.nwindows = counts.nwindows;
-  model.Win = table<Window>(counts.nwindows, "Out of memory for windows\n");
+  model.Win = table<Window>(counts.nwindows, "windows");
   for (int w = 0; w < counts.nwindows; w++) {
     Window& window = model.Win[w];
     window.nbuttons = counts.buttons[static_cast<std::size_t>(w)];
-    window.wb = table<Button>(window.nbuttons, "Out of memory for buttons\n");
+    window.wb = table<Button>(window.nbuttons, "buttons");
     window.ngraphics = counts.graphics[static_cast<std::size_t>(w)];
-    window.graphics = table<Graphic>(window.ngraphics, "Out of memory for graphics\n");
+    window.graphics = table<Graphic>(window.ngraphics, "graphics");
   }
 
   model.nfields = counts.nfields;
-  model.fields = table<Field>(counts.nfields, "Out of memory for fields\n");
+  model.fields = table<Field>(counts.nfields, "fields");
 }
 
 void releasemodel() {

@@ -1,18 +1,18 @@
 // The grammar of the description file.
 //
 // Every statement is a keyword (or, for a palette entry, just the opening
-// parenthesis) followed by a fixed sequence of values in parentheses; a few
-// statements have a second, longer form. The parser follows all forms of the
-// statement at once, so a token that fits none of them is reported where it stands.
+// parenthesis) followed by a fixed sequence of values in parentheses; a few statements
+// have a second, longer form. The parser follows all forms of the statement at once, so
+// a token that fits none of them is caught where it stands. Each statement is recorded
+// as it is read, so the text is scanned once and the filling pass reads the record.
 #include "model/parser.h"
 
-#include <array>
-#include <cstring>
-
-#include "model/callbacks.h"
-#include "model/colors.h"
+#include "model/language.h"
+#include "model/load.h"
+#include "model/reports.h"
 #include "model/scanner.h"
 #include "model/statements.h"
+#include "model/syntaxreports.h"
 
 namespace vx {
 
@@ -20,129 +20,131 @@ namespace {
 
 using scanner::TokenValue;
 
-// Value kinds: n name, i number, t text, c colour, w word, and the function roles
-// b (name callback), d (drag callback), p (plain callback).
-struct Grammar {
-  int keyword;
-  const char* forms[2];  // both null: the statement has no parenthesised values
-  void (*action)(Statement&);
-};
-
-void nothing(Statement&) {}
-
-constexpr Grammar GRAMMAR[] = {
-    {scanner::PALETTE, {nullptr, nullptr}, nothing},
-    {scanner::END, {nullptr, nullptr}, nothing},
-    {'(', {"niii", "niiii"}, paletteentrystatement},
-    {scanner::ALIAS, {"nn", nullptr}, aliasstatement},
-    {scanner::HIGHLIGHT, {"c", nullptr}, highlightstatement},
-    {scanner::SPEEDUP, {"i", nullptr}, speedupstatement},
-    // The list's names are resolved by the list itself, after its limit check.
-    {scanner::COLORLIST, {"wwwww", nullptr}, colorliststatement},
-    {scanner::BUTTONSTUFF, {"cicc", nullptr}, buttonstuffstatement},
-    {scanner::CANCEL, {"nnnn", nullptr}, nothing},
-    {scanner::FUNCTION, {"nii", "niii"}, functionstatement},
-    {scanner::REDRAWFUNC, {"n", nullptr}, redrawfuncstatement},
-    {scanner::MSG, {"nt", nullptr}, msgstatement},
-    {scanner::POPUP, {"niicccci", "niiccccip"}, popupstatement},
-    {scanner::PLABEL, {"nibt", "nibti"}, plabelstatement},
-    {scanner::WINDOW, {"niiiiccciii", nullptr}, windowstatement},
-    {scanner::BUTTON, {"ntiiiicccbiiiw", nullptr}, buttonstatement},
-    {scanner::LABEL, {"iict", "iictc"}, labelstatement},
-    {scanner::FIELD, {"niiiic", nullptr}, fieldstatement},
-    {scanner::RECT, {"iiiiciw", nullptr}, rectstatement},
-    {scanner::LINE, {"iiiiic", nullptr}, linestatement},
-    {scanner::DRAGAREA, {"niiiicdi", nullptr}, dragareastatement},
-};
-
 // The longest form has 14 values.
 constexpr int MAXVALUES = 14;
 
-[[noreturn]] void syntaxerror() { scanner::erroronline("parse error"); }
-
-// The grammar of each token code that begins a statement, found by the code.
-constexpr int CODES = scanner::TEXT + 1;
-const std::array<const Grammar*, CODES> BYCODE = [] {
-  std::array<const Grammar*, CODES> table{};
-  for (const Grammar& g : GRAMMAR) table[static_cast<std::size_t>(g.keyword)] = &g;
-  return table;
-}();
-
-const Grammar* statementfor(int token) {
-  return token >= 0 && token < CODES ? BYCODE[static_cast<std::size_t>(token)] : nullptr;
-}
-
-bool fits(char kind, int token) {
-  switch (kind) {
-    case 'i': return token == scanner::NUMBER;
-    case 't': return token == scanner::TEXT;
-    default: return token == scanner::NAME;
-  }
-}
-
-// In the filling pass colours and functions are resolved as soon as they are read.
-void resolve(char kind, Value& value) {
-  switch (kind) {
-    case 'c': value.color = convertcolor(value.text); break;
-    case 'b': value.entry = bindfunction(value.text, VXFORM_NAME); break;
-    case 'd': value.entry = bindfunction(value.text, VXFORM_DRAG); break;
-    case 'p': value.entry = bindfunction(value.text, VXFORM_PLAIN); break;
-    default: break;
-  }
-}
-
-// Reads the parenthesised values of `g` and returns the form that was written.
-int readvalues(const Grammar& g, Pass pass, Value* values, int& nvalues) {
-  bool alive[2] = {g.forms[0] != nullptr, g.forms[1] != nullptr};
-  std::size_t length[2] = {alive[0] ? std::strlen(g.forms[0]) : 0,
-                           alive[1] ? std::strlen(g.forms[1]) : 0};
-  nvalues = 0;
-  for (;;) {
-    TokenValue token;
+// Reads the values of `g`, the statement word already read, into the record; false at
+// the first token that fits no form.
+bool readvalues(const Grammar& g, LoadState& l, RecordedStatement& r) {
+  TokenValue token;
+  if (g.token != '(' && scanner::next(token) != '(') return false;
+  const char* shorter = g.forms[0].kinds;
+  const char* longer = g.forms[1].kinds;
+  bool alive[2] = {true, longer != nullptr};
+  for (int n = 0;; n++) {
     int code = scanner::next(token);
-    std::size_t at = static_cast<std::size_t>(nvalues);
     if (code == ')') {
-      for (int f = 0; f < 2; f++)
-        if (alive[f] && length[f] == at) return f;
-      syntaxerror();
+      if (alive[0] && shorter[n] == '\0') return true;
+      r.form = 1;
+      return alive[1] && longer[n] == '\0';
     }
-    char kind = 0;
-    for (int f = 0; f < 2; f++) {
-      if (alive[f] && (length[f] <= at || !fits(g.forms[f][at], code))) alive[f] = false;
-      if (alive[f]) kind = g.forms[f][at];
-    }
-    if (kind == 0 || nvalues == MAXVALUES) syntaxerror();
-    Value& value = values[nvalues++];
-    value = Value{token.number, token.text, 0, nullptr};
-    if (pass == Pass::FILLING) resolve(kind, value);
+    alive[0] = alive[0] && shorter[n] != '\0' && tokenof(shorter[n]) == code;
+    alive[1] = alive[1] && longer[n] != '\0' && tokenof(longer[n]) == code;
+    if (!alive[0] && !alive[1]) return false;
+    l.values.push_back({token.text, static_cast<std::uint32_t>(token.length), token.number});
+    if (l.sink != nullptr) l.places.push_back({scanner::tokenplace(), scanner::tokenunclosed()});
+    r.count++;
+  }
+}
+
+// Shows the sink a statement read whole.
+void observe(const LoadState& l, const RecordedStatement& r, Place at) {
+  ReadValue values[MAXVALUES];
+  const char* kinds = r.grammar->forms[r.form].kinds;
+  for (int k = 0; k < r.count; k++) {
+    const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(k)];
+    const ValuePlace& place = l.places[r.first + static_cast<std::uint32_t>(k)];
+    values[k] = {tokenof(kinds[k]), v.number, {v.text, v.length}, place.at, place.unclosed};
+  }
+  l.sink->statement({r.grammar, r.form, at, values, r.count});
+}
+
+// Forgets the statements and values recorded from `statement` on.
+void droprecord(LoadState& l, std::size_t statements, std::uint32_t values) {
+  l.statements.resize(statements);
+  l.values.resize(values);
+  if (l.sink != nullptr) {
+    l.places.resize(values);
+    l.starts.resize(statements);
+  }
+}
+
+// In the counting pass a statement's action only counts.
+void count(LoadState& l) {
+  Statement s{Pass::COUNTING, nullptr, l.statements.back().form,
+              l.statements.back().grammar->variant};
+  l.acting = l.statements.size() - 1;
+  try {
+    l.statements.back().grammar->action(s);
+  } catch (const Abandoned&) {
+    droprecord(l, l.statements.size() - 1, l.statements.back().first);
+  }
+}
+
+// In the filling pass colours and functions are resolved before the statement acts.
+void resolve(char k, int at, Value& value) {
+  switch (k) {
+    case kind::COLOR: colorat(at, value.text, &value.color); break;
+    case kind::NAMEFUNC:
+    case kind::DRAGFUNC:
+    case kind::PLAINFUNC:
+    case kind::REDRAWFUNC:
+      value.entry = functionat(at, value.text, callbackform(k), k == kind::REDRAWFUNC);
+      break;
+    default: break;
   }
 }
 
 }  // namespace
 
-void parsedescription(Pass pass) {
-  beginstatements(pass);
+void readstatements() {
+  LoadState& l = loading();
+  bool reporting = l.sink != nullptr;
   bool any = false;
+  scanner::Mark before = scanner::mark();
   TokenValue token;
-  int code = scanner::next(token);
-  while (code != 0) {
-    const Grammar* g = statementfor(code);
-    if (g == nullptr) syntaxerror();
-    Value values[MAXVALUES];  // each filled as it is read; an action reads no further
-    Statement statement{pass, values, 0, token.number};
-    int nvalues = 0;
-    if (g->forms[0] != nullptr) {
-      if (g->keyword != '(' && scanner::next(token) != '(') syntaxerror();
-      statement.form = readvalues(*g, pass, values, nvalues);
-    }
-    g->action(statement);
+  for (int code; (code = scanner::next(token)) != 0; before = scanner::mark()) {
     any = true;
-    token = TokenValue{};
-    code = scanner::next(token);
+    const Grammar* g = grammarfor(code, token.number);
+    RecordedStatement r{g, static_cast<std::uint32_t>(l.values.size()), 0, 0, 0, 0};
+    if (reporting) l.starts.push_back(scanner::tokenplace());
+    if (g == nullptr || (g->takesvalues() && !readvalues(*g, l, r))) {
+      if (!reporting) scanner::erroronline(reports::PARSEERROR);
+      droprecord(l, l.statements.size(), r.first);
+      scanner::rewind(before);
+      explainstatement();
+      continue;
+    }
+    r.line = modelstate.scanner.line;
+    r.linestart = modelstate.scanner.linestart;
+    l.statements.push_back(r);
+    if (reporting) observe(l, r, l.starts.back());
+    count(l);
   }
-  if (!any) syntaxerror();
+  if (!any) {
+    if (!reporting) scanner::erroronline(reports::PARSEERROR);
+    syntaxreport(scanner::endplace(), reports::NOSTATEMENT, reports::NOSTATEMENT, nullptr);
+  }
 }
 
-const ModelCounts& countedrecords() { return statementcounts(); }
+void fillstatements() {
+  LoadState& l = loading();
+  for (std::size_t i = 0; i < l.statements.size(); i++) {
+    const RecordedStatement& r = l.statements[i];
+    l.acting = i;
+    Value values[MAXVALUES];
+    const char* kinds = r.grammar->forms[r.form].kinds;
+    try {
+      for (int k = 0; k < r.count; k++) {
+        const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(k)];
+        values[k] = {v.number, {v.text, v.length}, 0, nullptr};
+        resolve(kinds[k], k, values[k]);
+      }
+      Statement s{Pass::FILLING, values, r.form, r.grammar->variant};
+      r.grammar->action(s);
+    } catch (const Abandoned&) {
+    }
+  }
+}
 
 }  // namespace vx

@@ -1,19 +1,20 @@
-// The grammar of the description file, run once per loading pass.
+// The grammar of the description file, applied to the scanner's tokens.
 #pragma once
-
-#include "model/model.h"
 
 namespace vx {
 
-// The counting pass only counts records; the filling pass fills the tables that were
-// allocated from those counts, resolves colours and binds functions.
+// The counting pass counts records as the statements are read; the filling pass fills
+// the tables that were allocated from those counts, resolves colours and binds
+// functions.
 enum class Pass { COUNTING, FILLING };
 
-// Parses the scanner's tokens to the end of input. Every error is fatal; a file
-// without a single statement is a syntax error.
-void parsedescription(Pass pass);
+// Reads the scanner's text to its end: checks each statement against the language,
+// records it and counts it. A file without a single statement is a syntax error. In an
+// application every error is fatal; in the reporting mode a statement that fits none of
+// its forms is reported, left out, and reading goes on at the next.
+void readstatements();
 
-// What the last counting pass found.
-const ModelCounts& countedrecords();
+// Fills the tables from the statements read, in file order.
+void fillstatements();
 
 }  // namespace vx

@@ -1,9 +1,9 @@
 // Statements that add popup menus and their items.
 #include <algorithm>
+#include <string>
 
-#include "core/log.h"
 #include "model/load.h"
-#include "model/scanner.h"
+#include "model/reports.h"
 #include "model/statements.h"
 
 namespace vx {
@@ -21,15 +21,15 @@ int itemwidth(const Popup& p, const char* label) {
 void popupstatement(Statement& s) {
   ModelCounts& counts = statementcounts();
   if (s.pass == Pass::COUNTING) {
-    if (counts.npopups == MAXPOPUPS) fatal("Too many popup menus declared in interface file\n");
+    if (counts.npopups == MAXPOPUPS) refuse(WHOLE, reports::TOOMANYPOPUPS);
     counts.items[static_cast<std::size_t>(counts.npopups++)] = 0;
     return;
   }
-  FillIndexes& at = fillindexes();
-  Popup& p = model.Popups[nextslot(at.popup, model.npopups)];
-  at.item = -1;
-  Value* v = s.values;
-  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|.\n", v[0].text);
+  auto& filled = loading().filled;
+  Popup& p = model.Popups[nextslot(filled.popup, model.npopups)];
+  filled.item = -1;
+  const Value* v = s.values;
+  if (toolong(v[0].text)) warn(0, reports::NAMETOOLONG, std::string(v[0].text).c_str());
   p.name = keeptext(v[0]);
   p.left = v[1].number;
   p.top = v[2].number;
@@ -57,10 +57,10 @@ void plabelstatement(Statement& s) {
     return;
   }
   Popup* p = currentpopup();
-  Value* v = s.values;
+  const Value* v = s.values;
   // An item needs a popup to belong to; say so with the line it stands on.
-  if (p == nullptr) scanner::erroronline("plabel before the first popup statement");
-  PopupItem& item = p->item[nextslot(fillindexes().item, p->nitems)];
+  if (p == nullptr) refuseonline(reports::NOPOPUPYET);
+  PopupItem& item = p->item[nextslot(loading().filled.item, p->nitems)];
   item.name = keeptext(v[0]);
   item.active = v[1].number;
   item.callback = v[2].entry;

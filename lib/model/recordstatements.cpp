@@ -1,7 +1,5 @@
 // Statements that add functions, messages and fields.
-#include "core/log.h"
-#include "model/callbacks.h"
-#include "model/settings.h"
+#include "model/reports.h"
 #include "model/statements.h"
 
 namespace vx {
@@ -11,15 +9,16 @@ void functionstatement(Statement& s) {
     statementcounts().nfunctions++;
     return;
   }
-  FunctionDecl& f = model.functions[nextslot(fillindexes().function, model.nfunctions)];
-  if (toolong(s.values[0].text)) VXerror(0, "Function name too long: |%s|.\n", s.values[0].text);
-  f.name = keeptext(s.values[0]);
-  f.perevent = s.values[2].number;
-  f.entry = bindfunction(f.name, VXFORM_EVENT);
+  const Value* v = s.values;
+  FunctionDecl& f = model.functions[nextslot(loading().filled.function, model.nfunctions)];
+  if (toolong(v[0].text)) warn(0, reports::FUNCTIONNAMETOOLONG, std::string(v[0].text).c_str());
+  f.name = keeptext(v[0]);
+  f.perevent = v[2].number;
+  f.entry = functionat(0, v[0].text, VXFORM_EVENT, false);
 }
 
 void redrawfuncstatement(Statement& s) {
-  if (s.pass == Pass::FILLING) redrawfunction = bindexact(s.values[0].text, VXFORM_PLAIN);
+  if (s.pass == Pass::FILLING) modelstate.settings.redrawfunction = s.values[0].entry;
 }
 
 void msgstatement(Statement& s) {
@@ -27,7 +26,7 @@ void msgstatement(Statement& s) {
     statementcounts().nmessages++;
     return;
   }
-  Message& m = model.messages[nextslot(fillindexes().message, model.nmessages)];
+  Message& m = model.messages[nextslot(loading().filled.message, model.nmessages)];
   m.name = keeptext(s.values[0]);
   m.text = keeptext(s.values[1]);
 }
@@ -37,9 +36,9 @@ void fieldstatement(Statement& s) {
     statementcounts().nfields++;
     return;
   }
-  Field& f = model.fields[nextslot(fillindexes().field, model.nfields)];
+  Field& f = model.fields[nextslot(loading().filled.field, model.nfields)];
   const Value* v = s.values;
-  f.name = keeptext(s.values[0]);
+  f.name = keeptext(v[0]);
   f.left = v[1].number;
   f.top = v[2].number;
   f.width = v[3].number;

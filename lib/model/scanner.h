@@ -1,11 +1,14 @@
 // The description-file scanner: turns the file's text into tokens for the parser.
 //
-// The scanner works on text already in memory; the loader reads the file once and
-// scans it twice. It keeps the line number and a copy of the current line for the
-// error-on-line report.
+// The scanner works on text already in memory, which the loader reads once. It keeps
+// the line number and a copy of the current line for the error-on-line report, and the
+// place of each token for the loader's reporting mode.
 #pragma once
 
 #include <cstddef>
+#include <string_view>
+
+#include "model/state.h"
 
 namespace vx::scanner {
 
@@ -41,28 +44,25 @@ enum : int {
 // of its own, which the grammar accepts nowhere (a parse error, not a cut-off file).
 constexpr int NULCHAR = 256;
 
-// How many NAME and TEXT tokens keep their copies at once: more than a statement has.
-constexpr int RINGSIZE = 16;
+// Whether the code is a statement word's.
+constexpr bool iskeyword(int code) { return code >= PALETTE && code <= BUTTON && code != NUMBER; }
 
 // The value that comes with a token.
 struct TokenValue {
   int number = 0;  // NUMBER, LABEL, BUTTON
-  // NAME, TEXT, only when copies were asked for: the token's characters and a NUL, in
-  // the scanner's own buffers, valid until RINGSIZE more such tokens have been read.
-  char* text = nullptr;
+  // NAME, TEXT: the token's characters in the text, without the bars of a text.
+  const char* text = nullptr;
+  std::size_t length = 0;
+
+  std::string_view view() const { return {text, length}; }
 };
 
 // The longest current-line copy kept for reports.
-constexpr std::size_t LINECOPY = 254;
+constexpr std::size_t LINECOPY = sizeof ScannerState::linecopy - 1;
 
-// Points the scanner at a new pass over `size` bytes of `text` (which must outlive
-// the pass). The line number starts at 0; the current-line copy is kept from any
-// earlier pass. With `copies` set, NAME and TEXT tokens carry copies of their text.
-void start(const char* text, std::size_t size, bool copies);
-
-// Forgets the current-line copy, as before the first pass of a program. For tools
-// that scan a file themselves before loading it.
-void forgetline();
+// Points the scanner at `size` bytes of `text`, which must outlive the scan. The line
+// number starts at 0; the current-line copy is kept from any earlier scan.
+void start(const char* text, std::size_t size);
 
 // The next token's code, 0 at the end of input.
 int next(TokenValue& value);
@@ -72,5 +72,27 @@ const char* currentline();
 
 // "Error on line: %d.\nLine: |%s|\nMessage: %s.\n", fatal.
 [[noreturn]] void erroronline(const char* message);
+
+// Sets the line the next report gives, after the scan: the line and where it starts in
+// the text. Line 0 keeps the copy the scan left, as a report before the first line end
+// of a scan does.
+void reportat(int line, std::size_t linestart);
+
+// Where the scanner is, to come back to and read again.
+struct Mark {
+  std::size_t position, linestart, physlinestart;
+  int line, physline;
+  bool linecopied;
+};
+Mark mark();
+void rewind(const Mark& at);
+
+// Where the last token stands and how many bytes it takes (a text without its closing
+// bar does not take the line end it runs into), and whether it is such a text.
+Place tokenplace();
+int tokenlength();
+bool tokenunclosed();
+// Just after the last character of the text's last line.
+Place endplace();
 
 }  // namespace vx::scanner

@@ -5,45 +5,41 @@
 #include <new>
 
 #include "core/log.h"
-#include "model/scanner.h"
+#include "model/reports.h"
 
 namespace vx {
 
-namespace {
+ModelCounts& statementcounts() { return modelstate.loading.counts; }
 
-ModelCounts counts;
-FillIndexes indexes;
-
-}  // namespace
-
-void beginstatements(Pass pass) {
-  if (pass == Pass::COUNTING) counts = ModelCounts{};
-  indexes = FillIndexes{-1, -1, -1, -1, -1, -1, -1, -1};
-}
-
-ModelCounts& statementcounts() { return counts; }
-FillIndexes& fillindexes() { return indexes; }
+LoadState& loading() { return modelstate.loading; }
 
 int nextslot(int& last, int count) {
-  // Both passes read the same text, so this only trips if the counting went wrong.
-  if (last + 1 >= count) fatal("Interface file records do not match their count.\n");
+  // Both passes read the same statements, so this only trips if the counting went wrong.
+  if (last + 1 >= count) fatal(reports::MISCOUNTED);
   return ++last;
 }
 
-Window* currentwindow() { return indexes.window >= 0 ? &model.Win[indexes.window] : nullptr; }
+Window* currentwindow() {
+  int w = loading().filled.window;
+  return w >= 0 ? &model.Win[w] : nullptr;
+}
 
-Popup* currentpopup() { return indexes.popup >= 0 ? &model.Popups[indexes.popup] : nullptr; }
+Popup* currentpopup() {
+  int p = loading().filled.popup;
+  return p >= 0 ? &model.Popups[p] : nullptr;
+}
 
-char* keeptext(Value& value) {
-  if (value.text == nullptr) return nullptr;
-  std::size_t size = std::strlen(value.text) + 1;
-  char* text = new (std::nothrow) char[size];
-  if (text == nullptr)
-    fatal("Out of memory for a name or text on line %d.\n", scanner::linenumber());
-  std::memcpy(text, value.text, size);
+char* keeptext(const Value& value) {
+  char* text = new (std::nothrow) char[value.text.size() + 1];
+  if (text == nullptr) {
+    const LoadState& l = loading();
+    fatal(reports::NOMEMORYONLINE, l.statements[l.acting].line);
+  }
+  std::memcpy(text, value.text.data(), value.text.size());
+  text[value.text.size()] = '\0';
   return text;
 }
 
-bool toolong(const char* name) { return std::strlen(name) > 31; }
+bool toolong(std::string_view name) { return name.size() > 31; }
 
 }  // namespace vx

@@ -1,10 +1,10 @@
 // Statements that add windows and what belongs to them: buttons, drag areas and
 // graphics.
-#include <cstring>
+#include <string>
 
-#include "core/log.h"
 #include "model/getname.h"
 #include "model/labelescapes.h"
+#include "model/reports.h"
 #include "model/statements.h"
 
 namespace vx {
@@ -18,6 +18,14 @@ void countinwindow(std::array<int, MAXWINDOWS>& table) {
   if (windows > 0) table[static_cast<std::size_t>(windows - 1)]++;
 }
 
+// The window the statement adds to; refused before the first. The library's report
+// names one of the statements, or none.
+Window& activewindow(const char* named) {
+  Window* w = currentwindow();
+  if (w == nullptr) refuse(WHOLE, reports::NOWINDOW, named);
+  return *w;
+}
+
 // Buttons and drag areas alike: counted in the first pass; in the second, the next
 // record of the current window with its name filled in.
 Button* namedbutton(Statement& s) {
@@ -25,11 +33,10 @@ Button* namedbutton(Statement& s) {
     countinwindow(statementcounts().buttons);
     return nullptr;
   }
-  Window* w = currentwindow();
-  if (w == nullptr) fatal("No active window for line.\n");
-  Button& b = w->wb[nextslot(fillindexes().button, w->nbuttons)];
-  Value* v = s.values;
-  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|\n", v[0].text);
+  Window& w = activewindow("line");
+  Button& b = w.wb[nextslot(loading().filled.button, w.nbuttons)];
+  const Value* v = s.values;
+  if (toolong(v[0].text)) warn(0, reports::BUTTONNAMETOOLONG, std::string(v[0].text).c_str());
   b.name = keeptext(v[0]);
   return &b;
 }
@@ -44,22 +51,20 @@ void placebutton(Button& b, const Value* v) {
 
 // Labels, rectangles and lines: counted in the first pass; in the second, the next
 // graphic of the current window.
-Graphic* newgraphic(Statement& s, const char* nowindow) {
+Graphic* newgraphic(Statement& s, const char* named) {
   if (s.pass == Pass::COUNTING) {
     countinwindow(statementcounts().graphics);
     return nullptr;
   }
-  Window* w = currentwindow();
-  if (w == nullptr) fatal("%s", nowindow);
-  return &w->graphics[nextslot(fillindexes().graphic, w->ngraphics)];
+  Window& w = activewindow(named);
+  return &w.graphics[nextslot(loading().filled.graphic, w.ngraphics)];
 }
 
 // The labels' placement knows centred, left and right; anything else is centred.
-int justification(const Button& b, const char* word) {
-  char c = word[0];
+int justification(const Button& b, const Value& word) {
+  char c = word.text[0];
   if (c == 'C' || c == 'L' || c == 'R') return c;
-  VXerror(0, "Button |%s|: justification |%s| is not C, L or R; the label is centred.\n", b.name,
-          word);
+  warn(13, reports::JUSTIFICATION, b.name, std::string(word.text).c_str());
   return 'C';
 }
 
@@ -68,18 +73,18 @@ int justification(const Button& b, const char* word) {
 void windowstatement(Statement& s) {
   ModelCounts& counts = statementcounts();
   if (s.pass == Pass::COUNTING) {
-    if (counts.nwindows == MAXWINDOWS) fatal("Too many windows declared in interface file\n");
+    if (counts.nwindows == MAXWINDOWS) refuse(WHOLE, reports::TOOMANYWINDOWS);
     auto n = static_cast<std::size_t>(counts.nwindows++);
     counts.buttons[n] = 0;
     counts.graphics[n] = 0;
     return;
   }
-  FillIndexes& at = fillindexes();
-  Window& w = model.Win[nextslot(at.window, model.nwindows)];
-  at.button = -1;
-  at.graphic = -1;
-  Value* v = s.values;
-  if (toolong(v[0].text)) VXerror(0, "Name too long: |%s|.\n", v[0].text);
+  auto& filled = loading().filled;
+  Window& w = model.Win[nextslot(filled.window, model.nwindows)];
+  filled.button = -1;
+  filled.graphic = -1;
+  const Value* v = s.values;
+  if (toolong(v[0].text)) warn(0, reports::NAMETOOLONG, std::string(v[0].text).c_str());
   w.name = keeptext(v[0]);
   w.left = v[1].number;
   w.top = v[2].number;
@@ -99,8 +104,8 @@ void buttonstatement(Statement& s) {
   Button* named = namedbutton(s);
   if (named == nullptr) return;
   Button& b = *named;
-  Value* v = s.values;
-  if (toolong(v[1].text)) VXerror(0, "Label too long: |%s|\n", v[1].text);
+  const Value* v = s.values;
+  if (toolong(v[1].text)) warn(1, reports::LABELTOOLONG, std::string(v[1].text).c_str());
   b.label = keeptext(v[1]);
   b.arrow = removeescapes(b.label);
   placebutton(b, &v[2]);
@@ -109,14 +114,12 @@ void buttonstatement(Statement& s) {
   b.facecolor = v[8].color;
   b.callback = v[9].entry;
   // "@name" also opens the popup of that name, which must already stand in the file.
-  const char* function = v[9].text;
-  b.popup = -1;
-  if (function[0] == '@')
-    b.popup = getname(model.Popups, fillindexes().popup + 1, function + 1, "popup");
+  std::string_view function = v[9].text;
+  b.popup = function[0] == '@' ? popupat(9, function.substr(1), loading().filled.popup + 1) : -1;
   b.shaded = v[10].number;
   b.active = v[11].number;
   b.repeat = v[12].number;
-  b.justify = justification(b, v[13].text);
+  b.justify = justification(b, v[13]);
   b.font = s.keyword == 1 ? FONT_BOLD : FONT_NORMAL;
   b.dragarea = 0;
 }
@@ -125,7 +128,7 @@ void dragareastatement(Statement& s) {
   Button* named = namedbutton(s);
   if (named == nullptr) return;
   Button& b = *named;
-  Value* v = s.values;
+  const Value* v = s.values;
   b.label = nullptr;
   b.arrow = 0;
   placebutton(b, &v[1]);
@@ -143,10 +146,10 @@ void dragareastatement(Statement& s) {
 }
 
 void labelstatement(Statement& s) {
-  Graphic* graphic = newgraphic(s, "No active window for label.\n");
+  Graphic* graphic = newgraphic(s, "label");
   if (graphic == nullptr) return;
   Graphic& g = *graphic;
-  Value* v = s.values;
+  const Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;
   g.color = v[2].color;
@@ -156,10 +159,10 @@ void labelstatement(Statement& s) {
 }
 
 void rectstatement(Statement& s) {
-  Graphic* graphic = newgraphic(s, "No active window for .\n");
+  Graphic* graphic = newgraphic(s, "");
   if (graphic == nullptr) return;
   Graphic& g = *graphic;
-  Value* v = s.values;
+  const Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;
   g.x2 = v[2].number;
@@ -170,10 +173,10 @@ void rectstatement(Statement& s) {
 }
 
 void linestatement(Statement& s) {
-  Graphic* graphic = newgraphic(s, "No active window for line.\n");
+  Graphic* graphic = newgraphic(s, "line");
   if (graphic == nullptr) return;
   Graphic& g = *graphic;
-  Value* v = s.values;
+  const Value* v = s.values;
   g.x1 = v[0].number;
   g.y1 = v[1].number;
   g.x2 = v[2].number;

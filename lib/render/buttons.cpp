@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/drawstate.h"
 #include "render/edges.h"
 #include "render/platform/platform.h"
@@ -82,8 +82,8 @@ void drawbutton(int w, int b, bool labelonly) {
   }
   if (!btn.dragarea && (btn.label == nullptr || std::strcmp(btn.label, "@@") != 0)) {
     drawlabel(w, b, r);
-    if (btn.active == BUTTON_INACTIVE && crossout && btn.shaded) {
-      VXPsetcolor(framecolor);
+    if (btn.active == BUTTON_INACTIVE && modelstate.settings.crossout && btn.shaded) {
+      VXPsetcolor(modelstate.settings.framecolor);
       VXPline(r.x, r.y + r.h - 1, r.x + r.w - 1, r.y);
     }
   }

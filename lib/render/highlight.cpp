@@ -53,7 +53,7 @@ void highlightpopup(int x, int y) {
     drawpopupitem(p, render.highlightitem, render.highlightrow);
   }
   if (row != -1 && row != render.highlightrow && shown(popup, item)) {
-    band(popup, row, highlightcolor);
+    band(popup, row, modelstate.settings.highlightcolor);
     drawpopupitem(p, item, row);
   }
   render.highlightitem = item;
@@ -69,7 +69,7 @@ void toggleitemcheck(int p, int i, Color c, int y) {
   int row = 0;
   for (int k = 0; k < i; k++)
     if (popup.item[k].active != -1) row++;
-  if (popuprowat(y, p) == row) c = highlightcolor;
+  if (popuprowat(y, p) == row) c = modelstate.settings.highlightcolor;
   band(popup, row, c);
   drawpopupitem(p, i, row);
 }

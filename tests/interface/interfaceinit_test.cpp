@@ -4,7 +4,7 @@
 
 #include "model/colors.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
 #include "render/stores.h"
@@ -48,7 +48,7 @@ TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
           "window(held 0 0 50 50 black white black 0 0 2)\nredrawfunc(redraw)\n");
   VXshowwindow("held", 1, 1);
   ASSERT_TRUE(vx::storeoccupied(2));
-  ASSERT_NE(vx::redrawfunction, nullptr);
+  ASSERT_NE(vx::modelstate.settings.redrawfunction, nullptr);
   bringup(
       "window(root 0 0 10 10 black white black 0 1 0)\nwindow(two 0 0 5 5 black white black 0 0 "
       "0)\n");
@@ -57,7 +57,7 @@ TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
   EXPECT_STREQ(model.Win[1].name, "two");
   EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_FALSE(vx::storeoccupied(2));
-  EXPECT_EQ(vx::redrawfunction, nullptr);
+  EXPECT_EQ(vx::modelstate.settings.redrawfunction, nullptr);
   if (__lsan_do_recoverable_leak_check != nullptr) {
     EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
   }
@@ -68,7 +68,7 @@ TEST_F(InterfaceInit, OnlyExactlyTwoHundredFiftySixGivesTheLargePalette) {
     EXPECT_EXIT(
         {
           bringup(ONE, 1, colors);
-          std::exit(vx::colorcount == (colors == 256 ? 256 : 16) ? 0 : 1);
+          std::exit(vx::modelstate.colorcount == (colors == 256 ? 256 : 16) ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "")
         << colors;

@@ -1,4 +1,5 @@
-// Binding description-file names to the callback table, by role.
+// Calling through the callback table, by role. (Binding names from a description file,
+// with its reports, is tested by loading files.)
 #include "model/callbacks.h"
 
 #include <string>
@@ -11,9 +12,7 @@ int c_table_last(int which);
 const char* c_table_lastname(void);
 }
 
-using vx::bindexact;
-using vx::bindfunction;
-using vxtest::banner;
+using vx::findfunction;
 
 namespace {
 
@@ -21,27 +20,27 @@ class Callbacks : public vxtest::VxTest {};
 
 TEST_F(Callbacks, EachFormIsCalledWithItsOwnArgumentsFromACTable) {
   c_table_install();
-  EXPECT_EQ(vx::callname(bindfunction("NAME_FUNC", VXFORM_NAME), "okbutton"), 1);
+  EXPECT_EQ(vx::callname(findfunction("NAME_FUNC", VXFORM_NAME), "okbutton"), 1);
   EXPECT_STREQ(c_table_lastname(), "okbutton");
 
-  EXPECT_EQ(vx::calldrag(bindfunction("drag_func", VXFORM_DRAG), 4, 5, DRAGEND, "area"), 2);
+  EXPECT_EQ(vx::calldrag(findfunction("drag_func", VXFORM_DRAG), 4, 5, DRAGEND, "area"), 2);
   EXPECT_EQ(c_table_last(0), 4);
   EXPECT_EQ(c_table_last(1), 5);
   EXPECT_EQ(c_table_last(2), DRAGEND);
   EXPECT_STREQ(c_table_lastname(), "area");
 
-  EXPECT_EQ(vx::callevent(bindfunction("event_func", VXFORM_EVENT), 7, 8, 'q'), 3);
+  EXPECT_EQ(vx::callevent(findfunction("event_func", VXFORM_EVENT), 7, 8, 'q'), 3);
   EXPECT_EQ(c_table_last(2), 'q');
-  EXPECT_EQ(vx::callplain(bindfunction("plain_func", VXFORM_PLAIN)), 4);
+  EXPECT_EQ(vx::callplain(findfunction("plain_func", VXFORM_PLAIN)), 4);
   EXPECT_EQ(vx::callplain(nullptr), 0);
 }
 
 TEST_F(Callbacks, AGenericEntryServesEveryRoleAndSeesTheRole) {
   c_table_install();
-  EXPECT_EQ(vx::callname(bindfunction("any_func", VXFORM_NAME), "b"), VXFORM_NAME * 10 + 7);
-  EXPECT_EQ(vx::calldrag(bindfunction("any_func", VXFORM_DRAG), 1, 2, 3, nullptr),
+  EXPECT_EQ(vx::callname(findfunction("any_func", VXFORM_NAME), "b"), VXFORM_NAME * 10 + 7);
+  EXPECT_EQ(vx::calldrag(findfunction("any_func", VXFORM_DRAG), 1, 2, 3, nullptr),
             VXFORM_DRAG * 10 + 7);
-  EXPECT_EQ(vx::callplain(bindfunction("any_func", VXFORM_PLAIN)), VXFORM_PLAIN * 10 + 7);
+  EXPECT_EQ(vx::callplain(findfunction("any_func", VXFORM_PLAIN)), VXFORM_PLAIN * 10 + 7);
 }
 
 TEST_F(Callbacks, GenericRecordCarriesTheArguments) {
@@ -54,7 +53,7 @@ TEST_F(Callbacks, GenericRecordCarriesTheArguments) {
                                          },
                                          &tag}};
   VXsetfunctiontable(table, 1);
-  vx::calldrag(bindfunction("probe", VXFORM_DRAG), -3, 9, DRAGCLICK, "pad");
+  vx::calldrag(findfunction("probe", VXFORM_DRAG), -3, 9, DRAGCLICK, "pad");
   EXPECT_EQ(seen.role, VXFORM_DRAG);
   EXPECT_EQ(seen.x, -3);
   EXPECT_EQ(seen.y, 9);
@@ -62,29 +61,6 @@ TEST_F(Callbacks, GenericRecordCarriesTheArguments) {
   EXPECT_STREQ(seen.name, "pad");
   EXPECT_STREQ(seen.function, "probe");
   EXPECT_EQ(seen.data, &tag);
-}
-
-TEST_F(Callbacks, ALeadingAtIsSkippedExceptForExactBinding) {
-  c_table_install();
-  EXPECT_EQ(bindfunction("@event_func", VXFORM_EVENT), bindfunction("event_func", VXFORM_EVENT));
-  EXPECT_FATAL(bindexact("@plain_func", VXFORM_PLAIN),
-               "getname: Couldn't find |function| named |@plain_func|\n",
-               banner() + "getname: Couldn't find |function| named |@plain_func|\n");
-}
-
-TEST_F(Callbacks, AMissingNameIsFatal) {
-  c_table_install();
-  EXPECT_FATAL(bindfunction("@no_such", VXFORM_NAME),
-               "getname: Couldn't find |function| named |no_such|\n",
-               banner() + "getname: Couldn't find |function| named |no_such|\n");
-}
-
-TEST_F(Callbacks, TheWrongFormIsFatalAndNamesFunctionAndRole) {
-  c_table_install();
-  std::string text =
-      "Function |name_func| is used as a drag-area callback, but its table entry holds a name "
-      "callback.\n";
-  EXPECT_FATAL(bindfunction("name_func", VXFORM_DRAG), text, banner() + text);
 }
 
 TEST_F(Callbacks, ANegativeRowCountIsRefused) {

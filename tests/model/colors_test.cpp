@@ -3,13 +3,13 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "support/fixture.h"
 #include "vx.h"
 
 using vx::convertcolor;
-using vx::palettetable;
 using vxtest::banner;
 
 namespace {
@@ -24,12 +24,13 @@ class Colors : public vxtest::VxTest {
 
   static void addnames(int count, int first = 0) {
     for (int i = first; i < first + count; i++)
-      vx::addpaletteentry(vxtest::numbered("c", i).c_str(), i, i, i);
+      vx::addpaletteentry(vxtest::numbered("c", i), i, i, i);
   }
 
   static std::string components(int index) {
-    return std::to_string(palettetable[index][0]) + " " + std::to_string(palettetable[index][1]) +
-           " " + std::to_string(palettetable[index][2]);
+    const std::uint8_t* entry = vx::modelstate.colors.palette[index];
+    return std::to_string(entry[0]) + " " + std::to_string(entry[1]) + " " +
+           std::to_string(entry[2]);
   }
 };
 
@@ -92,7 +93,7 @@ TEST_F(Colors, SixteenColoursTakeOverTheBuiltinsThenRunOut) {
 
 TEST_F(Colors, TwoHundredFiftySixColours) {
   vx::setcolorcount(255);
-  EXPECT_EQ(vx::colorcount, 16);
+  EXPECT_EQ(vx::modelstate.colorcount, 16);
   vx::setcolorcount(256);
   vx::installbuiltincolors();
   addnames(248);
@@ -125,15 +126,15 @@ TEST_F(Colors, Aliases) {
 }
 
 TEST_F(Colors, TheFiftyFirstAliasIsFatal) {
-  for (int i = 0; i < vx::MAXALIASES; i++) vx::addalias(vxtest::numbered("a", i).c_str(), "white");
+  for (int i = 0; i < vx::MAXALIASES; i++) vx::addalias(vxtest::numbered("a", i), "white");
   EXPECT_EQ(convertcolor("a49"), 1);
   EXPECT_FATAL(vx::addalias("one", "white"), "Too many aliases.\n",
                banner() + "Too many aliases.\n");
 }
 
 TEST_F(Colors, ColourLists) {
-  const char* const first[] = {"black", "white", "dgray", "mgray", "lgray"};
-  const char* const second[] = {"peach", "lblue", "bluegray", "tone", "TONE"};
+  const std::string_view first[] = {"black", "white", "dgray", "mgray", "lgray"};
+  const std::string_view second[] = {"peach", "lblue", "bluegray", "tone", "TONE"};
   vx::addalias("tone", "peach");
   vx::addcolorlist(first);
   vx::addcolorlist(second);
@@ -147,12 +148,12 @@ TEST_F(Colors, ColourLists) {
 }
 
 TEST_F(Colors, AListWithAnUnknownColourIsFatal) {
-  const char* const bad[] = {"white", "white", "white", "white", "nosuch"};
+  const std::string_view bad[] = {"white", "white", "white", "white", "nosuch"};
   EXPECT_FATAL(vx::addcolorlist(bad), notfound("nosuch"), banner() + notfound("nosuch"));
 }
 
 TEST_F(Colors, TheSixthListIsFatal) {
-  const char* const names[] = {"white", "white", "white", "white", "white"};
+  const std::string_view names[] = {"white", "white", "white", "white", "white"};
   for (int i = 0; i < vx::MAXCOLORLISTS; i++) vx::addcolorlist(names);
   EXPECT_EQ(VXgetlistcolor(4, 4), 1);
   EXPECT_FATAL(vx::addcolorlist(names), "Too many colorlists.\n",
@@ -160,7 +161,7 @@ TEST_F(Colors, TheSixthListIsFatal) {
 }
 
 TEST_F(Colors, ReinstallingForgetsEverything) {
-  const char* const names[] = {"ink", "ink", "ink", "ink", "ink"};
+  const std::string_view names[] = {"ink", "ink", "ink", "ink", "ink"};
   vx::addpaletteentry("ink", 1, 2, 3);
   vx::addalias("pen", "ink");
   vx::addcolorlist(names);
@@ -177,7 +178,7 @@ TEST_F(Colors, ReinstallingForgetsEverything) {
 
 TEST_F(Colors, WritePalette) {
   vx::addpaletteentry("ink", 1, 2, 3);
-  VXwritepalette(palettetable);
+  VXwritepalette(vx::modelstate.colors.palette);
   EXPECT_EQ(vxtest::readfile("palette.txt"),
             " 0   0   0\n63  63  63\n50  45  45\n30  30  55\n53  53  53\n 0  50  50\n"
             "10  10  55\n63  47  50\n 1   2   3\n"
@@ -188,7 +189,7 @@ TEST_F(Colors, WritePaletteFailuresAreWarnings) {
   VXwritepalette(nullptr);
   EXPECT_FALSE(std::filesystem::exists("palette.txt"));
   std::filesystem::create_directory("palette.txt");  // cannot be opened as a file
-  VXwritepalette(palettetable);
+  VXwritepalette(vx::modelstate.colors.palette);
   EXPECT_EQ(vxtest::readfile("error.log"),
             banner() + "VXwritepalette: no palette table given; palette.txt not written.\n" +
                 "Error opening palette file for writing.\n");

@@ -3,7 +3,7 @@
 
 #include "model/colors.h"
 #include "model/model.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "support/load_fixture.h"
 
 using vx::model;
@@ -47,7 +47,7 @@ TEST_F(LoadRecords, FunctionsMessagesAndFieldsInFileOrder) {
 }
 
 TEST_F(LoadRecords, StyleValuesColoursAndIgnoredStatements) {
-  EXPECT_EQ(vx::redrawfunction, nullptr);
+  EXPECT_EQ(vx::modelstate.settings.redrawfunction, nullptr);
   load(
       "palette\n"
       "(sky 10 20 63)\n"
@@ -61,19 +61,20 @@ TEST_F(LoadRecords, StyleValuesColoursAndIgnoredStatements) {
       "CANCEL(a b c d)\n"
       "redrawfunc(redraw)\n");
   EXPECT_EQ(vx::convertcolor("sky"), 8);
-  EXPECT_EQ(vx::palettetable[8][2], 63);
-  EXPECT_EQ(vx::palettetable[4][0], 1);
-  EXPECT_EQ(vx::highlightcolor, 8);
-  EXPECT_EQ(vx::repeatspeed, 3);
-  EXPECT_EQ(vx::framecolor, 2);
-  EXPECT_EQ(vx::crossout, 1);
-  EXPECT_EQ(vx::lightcolor, 1);
-  EXPECT_EQ(vx::darkcolor, 0);
+  EXPECT_EQ(vx::modelstate.colors.palette[8][2], 63);
+  EXPECT_EQ(vx::modelstate.colors.palette[4][0], 1);
+  const vx::Settings& settings = vx::modelstate.settings;
+  EXPECT_EQ(settings.highlightcolor, 8);
+  EXPECT_EQ(settings.repeatspeed, 3);
+  EXPECT_EQ(settings.framecolor, 2);
+  EXPECT_EQ(settings.crossout, 1);
+  EXPECT_EQ(settings.lightcolor, 1);
+  EXPECT_EQ(settings.darkcolor, 0);
   ASSERT_EQ(vx::colorlistcount(), 1);
   EXPECT_EQ(vx::colorlistentry(0, 2), 8);
   EXPECT_EQ(vx::colorlistentry(0, 3), 8);
   EXPECT_EQ(vx::colorlistentry(0, 4), 7);
-  EXPECT_EQ(vx::redrawfunction, row("redraw"));
+  EXPECT_EQ(settings.redrawfunction, row("redraw"));
 }
 
 TEST_F(LoadRecords, CommasAndCommentsAreSeparators) {

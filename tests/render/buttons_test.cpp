@@ -34,9 +34,9 @@ class Buttons : public RenderTest {
   void build() {
     builder.build();
     vx::setcurrentwindow(0);
-    vx::framecolor = FRAME;
-    vx::lightcolor = LIGHT;
-    vx::darkcolor = DARK;
+    vx::modelstate.settings.framecolor = FRAME;
+    vx::modelstate.settings.lightcolor = LIGHT;
+    vx::modelstate.settings.darkcolor = DARK;
   }
   ModelBuilder builder;
 };
@@ -161,7 +161,7 @@ TEST_F(Buttons, DoubleAtDrawsNoTextArrowOrCrossOut) {
   b.arrow = '^';
   b.active = vx::BUTTON_INACTIVE;
   build();
-  vx::crossout = 1;
+  vx::modelstate.settings.crossout = 1;
   vx::drawbutton(0, 0, false);
   EXPECT_EQ(count(FACE, 12, 22, 36, 16), 36 * 16);
   EXPECT_TRUE(ink(DIMLABEL).empty());
@@ -172,7 +172,7 @@ TEST_F(Buttons, DragAreaIsAPlainRectangle) {
   b.dragarea = 1;
   b.shaded = 0;
   build();
-  vx::crossout = 1;
+  vx::modelstate.settings.crossout = 1;
   b.active = vx::BUTTON_INACTIVE;
   vx::drawbutton(0, 0, false);
   EXPECT_EQ(count(FACE, 10, 20, 40, 20), 40 * 20);
@@ -198,7 +198,7 @@ TEST_F(Buttons, CrossOutOnlyOnInactiveShadedButtons) {
     vx::Button& b = vx::model.Win[0].wb[0];
     b.active = c.active;
     b.shaded = c.shaded;
-    vx::crossout = c.crossout;
+    vx::modelstate.settings.crossout = c.crossout;
     vx::drawbutton(0, 0, false);
     // Away from the corners the diagonal crosses the face only.
     for (int i = 3; i <= 16; i++) EXPECT_EQ(px(10 + i, 39 - i) == FRAME, c.stroke) << i;
@@ -266,7 +266,7 @@ TEST_F(Buttons, DrawingRestoresColourFontAndLineWidth) {
   b.font = vx::FONT_NORMAL;
   b.active = vx::BUTTON_INACTIVE;
   build();
-  vx::crossout = 1;
+  vx::modelstate.settings.crossout = 1;
   VXPsetcolor(77);
   VXPsetfont(vx::FONT_BOLD);
   VXPsetlinewidth(3);

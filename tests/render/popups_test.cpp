@@ -34,7 +34,7 @@ class Popups : public RenderTest {
     builder.item("two", "Two").active = -1;
     builder.item("three", "Three").active = 0;
     builder.build();
-    vx::highlightcolor = HIGHLIGHT;
+    vx::modelstate.settings.highlightcolor = HIGHLIGHT;
     vx::initstores(0);
     vx::setcurrentwindow(0);
     VXPsetcolor(BG);

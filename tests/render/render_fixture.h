@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/colors.h"
-#include "model/settings.h"
+#include "model/state.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
 #include "render/state.h"
@@ -41,9 +41,8 @@ class RenderTest : public VxTest {
     VxTest::SetUp();
     vx::platform::opendrawing();
     installtestpalette();
-    vx::resetsettings();
+    vx::modelstate.settings = vx::Settings{};
     vx::resetrenderstate();
-    vx::highlightcolor = 0;
   }
 };
 

@@ -1,0 +1,150 @@
+// The model layer's state, all of it but the tables of the interface model (model.h):
+// the colours and settings the description gives, the index of the callback table, and
+// what loading keeps while it reads a file.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "model/model.h"
+#include "vx.h"
+
+namespace vx {
+
+class LoadSink;
+struct Grammar;
+
+constexpr int MAXALIASES = 50;
+constexpr int MAXCOLORLISTS = 5;
+constexpr int COLORLISTSIZE = 5;
+
+struct ColorState {
+  // 256 entries of 6-bit red, green, blue; entries nobody set are (0, 0, 0).
+  std::uint8_t palette[256][3] = {};
+  // Names by palette entry. New names are given out in turn; `namesgiven` may pass the
+  // colour count by up to the six take-overs.
+  std::array<std::string, 256> names{};
+  int namesgiven = 0;
+  struct Alias {
+    std::string name;
+    std::string color;
+  };
+  std::array<Alias, MAXALIASES> aliases{};
+  int naliases = 0;
+  std::array<std::array<Color, COLORLISTSIZE>, MAXCOLORLISTS> lists{};
+  int nlists = 0;
+};
+
+// Values the description sets for the whole library.
+struct Settings {
+  Color highlightcolor = 0;  // the popups' band under the pointer
+  Color framecolor = 0;  // buttonstuff: the buttons' frame, cross-out flag, light and dark edges
+  int crossout = 0;
+  Color lightcolor = 0;
+  Color darkcolor = 0;
+  int repeatspeed = 1;  // multiplies the speed of auto-repeat
+  // Called on every repaint; null means the library's own full redraw.
+  const FunctionEntry* redrawfunction = nullptr;
+};
+
+// The first row of each name in the application's callback table, folded as names are
+// compared, built at the first binding after the table is handed over or a load begins.
+struct CallbackIndex {
+  std::unordered_map<std::string, int> firstrows;
+  bool built = false;
+  std::string key;  // the folded name looked up, its buffer reused
+};
+
+// A place in the file, line and column from 1 as editors count them (the column in
+// bytes). Line 0 is the file as a whole.
+struct Place {
+  int line = 0;
+  int column = 0;
+};
+
+// One value as reading recorded it: a name or text as its characters in the file, a
+// number as its value.
+struct ValueToken {
+  const char* text;
+  std::uint32_t length;
+  int number;
+};
+
+// Where a value stands, for the reporting mode.
+struct ValuePlace {
+  Place at;
+  bool unclosed;  // a text without its closing bar
+};
+
+// A statement read whole, to be counted and then filled.
+struct RecordedStatement {
+  const Grammar* grammar;
+  std::uint32_t first;  // its first value in the value record
+  std::uint8_t form;
+  std::uint8_t count;
+  int line;               // the line the library's reports give it, from 0
+  std::size_t linestart;  // where that line starts in the text
+};
+
+// What a load keeps while it runs. The reporting mode's sink gets every report with its
+// place; without one, the first error ends the program.
+struct LoadState {
+  ModelCounts counts;
+  // The filling pass's indexes of the last filled record of each table; button,
+  // graphic and item indexes belong to the current window and popup.
+  struct {
+    int window = -1, popup = -1, function = -1, message = -1, field = -1;
+    int button = -1, graphic = -1, item = -1;
+  } filled;
+  std::vector<RecordedStatement> statements;
+  std::vector<ValueToken> values;
+  // The reporting mode's: where each value stands, and each statement's first token.
+  std::vector<ValuePlace> places;
+  std::vector<Place> starts;
+  LoadSink* sink = nullptr;
+  std::size_t acting = 0;  // the statement being counted or filled
+};
+
+// The scanner's place in the text.
+struct ScannerState {
+  const char* input = nullptr;
+  std::size_t length = 0;
+  std::size_t position = 0;
+  // Lines as the library's reports count them, from 0: the line end that an unclosed
+  // text takes in is not counted.
+  int line = 0;
+  std::size_t linestart = 0;
+  // The current line is copied for reports only when one asks for it, or when a pass
+  // ends: the copy outlives the text it came from.
+  bool linecopied = true;
+  char linecopy[255] = "";
+  // Lines as editors count them, from 0, for places.
+  int physline = 0;
+  std::size_t physlinestart = 0;
+  // The last token: where it starts and ends (a text's closing bar included, the line
+  // end an unclosed one takes in not), and whether it is a text without its bar.
+  std::size_t tokenstart = 0;
+  std::size_t tokenend = 0;
+  bool unclosed = false;
+};
+
+struct ModelState {
+  int colorcount = 16;  // 16 or 256: how many palette indexes may carry colours of their own
+  ColorState colors;
+  Settings settings;
+  CallbackIndex callbacks;
+  LoadState loading;
+  ScannerState scanner;
+};
+
+extern ModelState modelstate;
+
+// Everything as an interface just brought up has it: the built-in palette not yet
+// installed, default settings, 16 colours, nothing indexed, loading or scanned.
+void resetmodel();
+
+}  // namespace vx
