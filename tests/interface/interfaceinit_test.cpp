@@ -45,22 +45,38 @@ TEST_F(InterfaceInit, ComesUpWithTheFileLoadedThePaletteSetAndNothingDrawn) {
 TEST_F(InterfaceInit, BringingItUpAgainReleasesWhatTheFirstLoadMade) {
   bringup(ONE +
           "popup(menu 0 0 black white black black 0)\nplabel(a 1 press |A|)\n"
-          "window(held 0 0 50 50 black white black 0 0 2)\nredrawfunc(redraw)\n");
+          "window(held 0 0 50 50 black white black 0 0 2)\nredrawfunc(redraw)\n"
+          "(sky 1 2 3)\nalias(paper sky)\ncolorlist(sky paper sky paper sky)\n"
+          "highlight(paper)\nbuttonstuff(sky 1 white dgray)\nspeedup(3)\n");
   VXshowwindow("held", 1, 1);
   ASSERT_TRUE(vx::storeoccupied(2));
   ASSERT_NE(vx::modelstate.settings.redrawfunction, nullptr);
+  // No line end at the end: the scan's copy of its last line is that line.
   bringup(
       "window(root 0 0 10 10 black white black 0 1 0)\nwindow(two 0 0 5 5 black white black 0 0 "
-      "0)\n");
+      "0)");
   EXPECT_EQ(model.nwindows, 2);
   EXPECT_EQ(model.npopups, 0);
   EXPECT_STREQ(model.Win[1].name, "two");
   EXPECT_EQ(vx::render.shownlevel, 1);
   EXPECT_FALSE(vx::storeoccupied(2));
-  EXPECT_EQ(vx::modelstate.settings.redrawfunction, nullptr);
+  // The description's colours and settings are gone with it.
+  const vx::Settings& settings = vx::modelstate.settings;
+  EXPECT_EQ(settings.redrawfunction, nullptr);
+  EXPECT_EQ(settings.highlightcolor, 0);
+  EXPECT_EQ(settings.framecolor, 0);
+  EXPECT_EQ(settings.crossout, 0);
+  EXPECT_EQ(settings.repeatspeed, 1);
+  EXPECT_EQ(vx::palettenamecount(), 8);
+  EXPECT_EQ(vx::aliascount(), 0);
+  EXPECT_EQ(vx::colorlistcount(), 0);
   if (__lsan_do_recoverable_leak_check != nullptr) {
     EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
   }
+  // A syntax error before the first line end shows no line, as in a fresh process, not
+  // the last line the scanner copied from the file before.
+  const char* report = "Error on line: 0.\nLine: ||\nMessage: parse error.\n";
+  EXPECT_FATAL(bringup("window ;\n"), report, banner() + report);
 }
 
 TEST_F(InterfaceInit, OnlyExactlyTwoHundredFiftySixGivesTheLargePalette) {
