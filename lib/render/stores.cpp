@@ -5,6 +5,7 @@
 
 #include "core/log.h"
 #include "model/model.h"
+#include "model/reports.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -33,7 +34,7 @@ std::array<StoreSize, NSTORES + 1> storesizes(int bstore) {
   for (int w = 0; w < model.nwindows; w++) {
     const Window& win = model.Win[w];
     if (win.bstore == 0) continue;
-    if (!valid(win.bstore)) fatal("Error:  can't have bstore # %d", win.bstore);
+    if (!valid(win.bstore)) fatal(reports::STORENUMBER, win.bstore);
     grow(sizes[win.bstore], win.width, win.height);
   }
   return sizes;
@@ -45,7 +46,7 @@ void initstores(int bstore) {
   for (int k = 1; k <= NSTORES; k++) {
     render.occupied[k] = false;
     if (VXPcreatestore(k, render.created[k].width, render.created[k].height) == 0)
-      fatal("Error:  cannot initialize backing store %d.  Out of memory.\n", k);
+      fatal(reports::STORECREATE, k);
   }
 }
 
@@ -64,7 +65,7 @@ void claimwindowstore(int w) {
         "BSTORE as the bstore argument.\n");
   // Start-up checked the number when the switch was on; a model changed since then
   // must still not reach a store that does not exist.
-  if (!valid(n)) fatal("Error:  can't have bstore # %d", n);
+  if (!valid(n)) fatal(reports::STORENUMBER, n);
   if (storeoccupied(n)) fatal("Error - backing store %d is already occupied.\n", n);
   setstoreoccupied(n, true);
   // A window resized since start-up may be larger than its store: only what fits is
