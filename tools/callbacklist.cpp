@@ -29,13 +29,13 @@ void CallbackList::add(const vx::ReadStatement& s) {
     bool redraw = kind == vx::kind::REDRAWFUNC;
     std::string_view name = !redraw && v.text.starts_with('@') ? v.text.substr(1) : v.text;
     bool perevent = kind == vx::kind::EVENTFUNC && s.values[2].number != 0;
-    auto [row, added] = rows_.try_emplace(folded(name), callbacks_.size());
-    if (added) {
+    int row = rows_.insert(name, static_cast<int>(callbacks_.size()));
+    if (row == static_cast<int>(callbacks_.size())) {
       callbacks_.push_back({std::string(name), vx::callbackform(kind), {v.at}, perevent, redraw});
       continue;
     }
     // A second form is the loader's to report; the list keeps the first.
-    Callback& known = callbacks_[row->second];
+    Callback& known = callbacks_[static_cast<std::size_t>(row)];
     if (known.form != vx::callbackform(kind)) continue;
     known.uses.push_back(v.at);
     known.perevent = known.perevent || perevent;
@@ -44,8 +44,8 @@ void CallbackList::add(const vx::ReadStatement& s) {
 }
 
 const Callback* CallbackList::find(std::string_view name) const {
-  auto row = rows_.find(folded(name));
-  return row == rows_.end() ? nullptr : &callbacks_[row->second];
+  int row = rows_.find(name);
+  return row < 0 ? nullptr : &callbacks_[static_cast<std::size_t>(row)];
 }
 
 void CallbackList::print(std::FILE* out, const std::string& path) const {

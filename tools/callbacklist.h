@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "diagnostics.h"
+#include "model/getname.h"
 #include "model/load.h"
 #include "vx.h"
 
@@ -22,7 +22,8 @@ struct Callback {
 };
 
 // Every row the table needs, in the order of first use, from the statements as they are
-// read; where the language puts a function, and in which form, is the library's.
+// read; where the language puts a function, and in which form, is the library's. The
+// statements' text must outlive the list.
 class CallbackList {
  public:
   void add(const vx::ReadStatement& statement);
@@ -34,7 +35,8 @@ class CallbackList {
 
  private:
   std::vector<Callback> callbacks_;
-  std::unordered_map<std::string, std::size_t> rows_;  // by folded name
+  // By name as the library compares them; the names are the file's own characters.
+  vx::NameIndex rows_;
 };
 
 // "name", "drag", "event" or "plain".

@@ -81,11 +81,15 @@ void Linter::finish() {
 }
 
 void Linter::unique(Table& table, const vx::ReadValue& name, const char* kind) {
-  auto [at, added] = table.try_emplace(folded(name.text), Entry{kind, name.at.line});
-  if (added) return;
+  int first = table.index.insert(name.text, static_cast<int>(table.entries.size()));
+  if (first == static_cast<int>(table.entries.size())) {
+    table.entries.push_back({kind, name.at.line});
+    return;
+  }
+  const Entry& at = table.entries[static_cast<std::size_t>(first)];
   warn(name.at,
-       std::string(kind) + " " + quoted(name.text) + " has the same name as the " +
-           at->second.kind + " on line " + str(at->second.line) + "; only the first is ever found",
+       std::string(kind) + " " + quoted(name.text) + " has the same name as the " + at.kind +
+           " on line " + str(at.line) + "; only the first is ever found",
        "duplicate");
 }
 

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "diagnostics.h"
+#include "model/getname.h"
 #include "model/load.h"
 
 namespace vxtool {
@@ -44,8 +45,15 @@ class Linter {
     int line;
   };
   // The names already in one of the model's tables, where the look-up finds the first,
-  // by their folded name.
-  using Table = std::unordered_map<std::string, Entry>;
+  // compared as the library compares them; the names are the file's own characters.
+  struct Table {
+    vx::NameIndex index;
+    std::vector<Entry> entries;
+    void clear() {
+      index.clear();
+      entries.clear();
+    }
+  };
 
   void warn(Place at, const std::string& text, const char* lint) { found_.warning(at, text, lint); }
   void unique(Table& table, const vx::ReadValue& name, const char* kind);

@@ -3,10 +3,9 @@
 
 #include <deque>
 #include <string>
-#include <unordered_map>
 
-#include "diagnostics.h"
 #include "model/callbacks.h"
+#include "model/getname.h"
 
 namespace vxtool {
 
@@ -18,19 +17,19 @@ VXgenericfunc generic = nullptr;
 // The entries and their names must outlive the load: a deque never moves them.
 std::deque<FunctionEntry> entries;
 std::deque<std::string> names;
-std::unordered_map<std::string, const FunctionEntry*> byname;
+// Entries by name as the library compares them, the names those kept.
+vx::NameIndex byname;
 
 const FunctionEntry* stub(std::string_view name, VXform role) {
-  auto [known, added] = byname.try_emplace(folded(name), nullptr);
-  if (!added) return known->second;
-  const char* kept = names.emplace_back(name).c_str();
+  if (int known = byname.find(name); known >= 0) return &entries[static_cast<std::size_t>(known)];
+  const std::string& kept = names.emplace_back(name);
   FunctionEntry& entry =
-      generic != nullptr ? entries.emplace_back(kept, generic) : entries.emplace_back();
+      generic != nullptr ? entries.emplace_back(kept.c_str(), generic) : entries.emplace_back();
   if (generic == nullptr) {
-    entry.name = kept;
+    entry.name = kept.c_str();
     entry.form = role;
   }
-  known->second = &entry;
+  byname.insert(kept, static_cast<int>(entries.size() - 1));
   return &entry;
 }
 

@@ -2,6 +2,7 @@
 #include "model/callbacks.h"
 
 #include "core/log.h"
+#include "model/getname.h"
 #include "model/reports.h"
 #include "model/state.h"
 
@@ -14,27 +15,17 @@ const FunctionEntry* callbacktable = nullptr;
 int callbackcount = 0;
 StubMaker stubmaker = nullptr;
 
-const std::string& folded(std::string_view name) {
-  std::string& key = modelstate.callbacks.key;
-  key.assign(name);
-  for (char& c : key)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return key;
-}
-
 // The first row of each name, so that binding a file's functions costs the same per
 // name however long the table is.
 int findrow(std::string_view name) {
   CallbackIndex& index = modelstate.callbacks;
   if (!index.built) {
-    index.firstrows.clear();
-    for (int row = callbackcount - 1; row >= 0; row--)
-      if (callbacktable[row].name != nullptr)
-        index.firstrows[folded(callbacktable[row].name)] = row;
+    index.rows.clear();
+    for (int row = 0; row < callbackcount; row++)
+      if (callbacktable[row].name != nullptr) index.rows.insert(callbacktable[row].name, row);
     index.built = true;
   }
-  auto found = index.firstrows.find(folded(name));
-  return found == index.firstrows.end() ? -1 : found->second;
+  return index.rows.find(name);
 }
 
 // Refuses a call through the wrong type instead of making it.

@@ -1,7 +1,9 @@
 // The one look-up of named objects: linear, case-insensitive, first match wins.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -10,6 +12,31 @@ namespace vx {
 bool samename(std::string_view a, std::string_view b);
 bool samename(const char* a, std::string_view b);
 bool samename(const char* a, const char* b);
+
+// Names, compared as samename compares them, to the number of the first of each: open
+// addressed by a hash of the folded name, so that finding one costs the same however
+// many there are. The names' characters must outlive the index.
+class NameIndex {
+ public:
+  // The number of the name, or -1.
+  int find(std::string_view name) const;
+  // Adds the name with its number unless it is there: the number of the first either way.
+  int insert(std::string_view name, int number);
+  void clear();
+
+ private:
+  struct Slot {
+    const char* name;  // null: free
+    std::uint32_t length;
+    std::uint32_t hash;
+    int number;
+  };
+  // The slot that holds the name, or the free one where it would go.
+  std::size_t slotof(std::string_view name, std::uint32_t hash) const;
+
+  std::vector<Slot> slots_;
+  std::size_t used_ = 0;
+};
 
 // The fatal report of a kinded look-up that found nothing.
 [[noreturn]] void notfound(const char* kind, const char* name);

@@ -1,6 +1,8 @@
 // Loading the description file into the interface model.
 #include "model/load.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <string>
 
@@ -52,7 +54,14 @@ int boldwidth(const char* text) {
 std::string readdescription(const char* path) {
   std::FILE* file = VXopenfile(path, "r");
   if (file == nullptr) fatal(reports::CANNOTOPEN, path);
+  // A file's size is known before it is read: it is read in one piece, straight into
+  // the text; whatever else there is (a file that grew, a pipe) follows in blocks.
   std::string text;
+  struct stat status {};
+  if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    text.resize(static_cast<std::size_t>(status.st_size));
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+  }
   char block[16384];
   std::size_t got;
   while ((got = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, got);

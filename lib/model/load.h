@@ -45,15 +45,6 @@ struct LoadReport {
   const Grammar* statement;  // the statement it is about, or null
 };
 
-// One value of a statement as it is written.
-struct ReadValue {
-  int token;  // scanner::NAME, NUMBER or TEXT, or a statement word's code
-  int number;
-  std::string_view text;  // a name's or text's characters, without a text's bars
-  Place at;
-  bool unclosed;  // a text without its closing bar
-};
-
 // A statement as it is written, before it acts.
 struct ReadStatement {
   const Grammar* grammar;

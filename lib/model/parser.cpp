@@ -42,31 +42,18 @@ bool readvalues(const Grammar& g, LoadState& l, RecordedStatement& r) {
     alive[1] = alive[1] && longer[n] != '\0' && tokenof(longer[n]) == code;
     if (!alive[0] && !alive[1]) return false;
     l.values.push_back({token.text, static_cast<std::uint32_t>(token.length), token.number});
-    if (l.sink != nullptr) l.places.push_back({scanner::tokenplace(), scanner::tokenunclosed()});
+    if (l.sink != nullptr)
+      l.written.push_back(
+          {code, token.number, token.view(), scanner::tokenplace(), scanner::tokenunclosed()});
     r.count++;
   }
-}
-
-// Shows the sink a statement read whole.
-void observe(const LoadState& l, const RecordedStatement& r, Place at) {
-  ReadValue values[MAXVALUES];
-  const char* kinds = r.grammar->forms[r.form].kinds;
-  for (int k = 0; k < r.count; k++) {
-    const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(k)];
-    const ValuePlace& place = l.places[r.first + static_cast<std::uint32_t>(k)];
-    values[k] = {tokenof(kinds[k]), v.number, {v.text, v.length}, place.at, place.unclosed};
-  }
-  l.sink->statement({r.grammar, r.form, at, values, r.count});
 }
 
 // Forgets the statements and values recorded from `statement` on.
 void droprecord(LoadState& l, std::size_t statements, std::uint32_t values) {
   l.statements.resize(statements);
   l.values.resize(values);
-  if (l.sink != nullptr) {
-    l.places.resize(values);
-    l.starts.resize(statements);
-  }
+  if (l.sink != nullptr) l.starts.resize(statements);
 }
 
 // In the counting pass a statement's action only counts.
@@ -107,7 +94,10 @@ void readstatements() {
     any = true;
     const Grammar* g = grammarfor(code, token.number);
     RecordedStatement r{g, static_cast<std::uint32_t>(l.values.size()), 0, 0, 0, 0};
-    if (reporting) l.starts.push_back(scanner::tokenplace());
+    if (reporting) {
+      l.starts.push_back(scanner::tokenorigin());
+      l.written.clear();
+    }
     if (g == nullptr || (g->takesvalues() && !readvalues(*g, l, r))) {
       if (!reporting) scanner::erroronline(reports::PARSEERROR);
       droprecord(l, l.statements.size(), r.first);
@@ -118,7 +108,9 @@ void readstatements() {
     r.line = modelstate.scanner.line;
     r.linestart = modelstate.scanner.linestart;
     l.statements.push_back(r);
-    if (reporting) observe(l, r, l.starts.back());
+    if (reporting)
+      l.sink->statement({g, r.form, scanner::placefrom(l.starts.back(), l.starts.back().offset),
+                         l.written.data(), r.count});
     count(l);
   }
   if (!any) {
@@ -129,10 +121,10 @@ void readstatements() {
 
 void fillstatements() {
   LoadState& l = loading();
+  Value values[MAXVALUES];
   for (std::size_t i = 0; i < l.statements.size(); i++) {
     const RecordedStatement& r = l.statements[i];
     l.acting = i;
-    Value values[MAXVALUES];
     const char* kinds = r.grammar->forms[r.form].kinds;
     try {
       for (int k = 0; k < r.count; k++) {

@@ -8,6 +8,7 @@
 #include "model/callbacks.h"
 #include "model/colors.h"
 #include "model/getname.h"
+#include "model/language.h"
 #include "model/load.h"
 #include "model/reports.h"
 #include "model/scanner.h"
@@ -31,8 +32,15 @@ void tosink(bool error, int at, const std::string& text, const char* format,
             std::string_view subject = {}, const char* kind = nullptr) {
   const LoadState& l = loading();
   const RecordedStatement& r = l.statements[l.acting];
-  Place place =
-      at == WHOLE ? l.starts[l.acting] : l.places[r.first + static_cast<std::uint32_t>(at)].at;
+  // The places are found again from where the statement begins.
+  const StatementStart& start = l.starts[l.acting];
+  std::size_t offset = start.offset;
+  if (at != WHOLE) {
+    const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(at)];
+    offset = static_cast<std::size_t>(v.text - modelstate.scanner.input);
+    if (r.grammar->forms[r.form].kinds[at] == kind::TEXT) offset--;  // its bar
+  }
+  Place place = scanner::placefrom(start, offset);
   l.sink->report({error, place, text, format, subject, kind, r.grammar});
 }
 

@@ -151,6 +151,8 @@ int number(ScannerState& s, TokenValue& value, std::size_t from) {
     value.number = magnitude == LIMIT ? INT_MIN : static_cast<int>(-magnitude);
   else
     value.number = magnitude >= LIMIT ? INT_MAX : static_cast<int>(magnitude);
+  value.text = s.input + from;
+  value.length = p - from;
   s.tokenstart = from;
   s.position = s.tokenend = p;
   s.unclosed = false;
@@ -265,19 +267,38 @@ void rewind(const Mark& at) {
   s.linecopied = at.linecopied;
 }
 
+StatementStart tokenorigin() {
+  const ScannerState& s = state();
+  // A text that took in its line end has moved the line on past itself.
+  if (s.position > s.tokenend && s.tokenstart < s.physlinestart) {
+    std::size_t linestart = s.tokenstart;
+    while (linestart > 0 && at(s, linestart - 1) != '\n' && at(s, linestart - 1) != '\r')
+      linestart--;
+    return {s.tokenstart, linestart, s.physline - 1};
+  }
+  return {s.tokenstart, s.physlinestart, s.physline};
+}
+
+Place placefrom(const StatementStart& start, std::size_t offset) {
+  const ScannerState& s = state();
+  int line = start.line;
+  std::size_t linestart = start.linestart;
+  for (std::size_t i = start.offset; i < offset;) {
+    std::size_t end = lineendat(s, i);
+    i += end > 0 ? end : 1;
+    if (end > 0) {
+      line++;
+      linestart = i;
+    }
+  }
+  return {line + 1, static_cast<int>(offset - linestart) + 1};
+}
+
 Place tokenplace() {
   const ScannerState& s = state();
   if (s.tokenstart >= s.length) return endplace();
-  // A text that took in its line end has moved the line on past itself.
-  std::size_t linestart = s.physlinestart;
-  int line = s.physline;
-  if (s.position > s.tokenend && s.tokenstart < linestart) {
-    line--;
-    linestart = s.tokenstart;
-    while (linestart > 0 && at(s, linestart - 1) != '\n' && at(s, linestart - 1) != '\r')
-      linestart--;
-  }
-  return {line + 1, static_cast<int>(s.tokenstart - linestart) + 1};
+  StatementStart origin = tokenorigin();
+  return {origin.line + 1, static_cast<int>(s.tokenstart - origin.linestart) + 1};
 }
 
 int tokenlength() {

@@ -87,6 +87,11 @@ struct Mark {
 Mark mark();
 void rewind(const Mark& at);
 
+// Where the last token starts, with its line as editors count lines.
+StatementStart tokenorigin();
+// The place of a token at `offset` in the text, for a statement that began at `start`.
+Place placefrom(const StatementStart& start, std::size_t offset);
+
 // Where the last token stands and how many bytes it takes (a text without its closing
 // bar does not take the line end it runs into), and whether it is such a text.
 Place tokenplace();

@@ -7,9 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
+#include "model/getname.h"
 #include "model/model.h"
 #include "vx.h"
 
@@ -51,12 +52,11 @@ struct Settings {
   const FunctionEntry* redrawfunction = nullptr;
 };
 
-// The first row of each name in the application's callback table, folded as names are
-// compared, built at the first binding after the table is handed over or a load begins.
+// The first row of each name in the application's callback table, built at the first
+// binding after the table is handed over or a load begins.
 struct CallbackIndex {
-  std::unordered_map<std::string, int> firstrows;
+  NameIndex rows;
   bool built = false;
-  std::string key;  // the folded name looked up, its buffer reused
 };
 
 // A place in the file, line and column from 1 as editors count them (the column in
@@ -66,18 +66,29 @@ struct Place {
   int column = 0;
 };
 
-// One value as reading recorded it: a name or text as its characters in the file, a
-// number as its value.
+// One value as reading recorded it: its characters in the file (a text's without its
+// bars), and a number's value.
 struct ValueToken {
   const char* text;
   std::uint32_t length;
   int number;
 };
 
-// Where a value stands, for the reporting mode.
-struct ValuePlace {
+// One value of a statement as it is written, for the reporting mode's sink.
+struct ReadValue {
+  int token;  // scanner::NAME, NUMBER or TEXT, or a statement word's code
+  int number;
+  std::string_view text;  // a name's or text's characters, without a text's bars
   Place at;
   bool unclosed;  // a text without its closing bar
+};
+
+// Where a statement begins, for the places of the reporting mode: its first token, and
+// the line that holds it as editors count lines, from 0.
+struct StatementStart {
+  std::size_t offset;
+  std::size_t linestart;
+  int line;
 };
 
 // A statement read whole, to be counted and then filled.
@@ -102,9 +113,10 @@ struct LoadState {
   } filled;
   std::vector<RecordedStatement> statements;
   std::vector<ValueToken> values;
-  // The reporting mode's: where each value stands, and each statement's first token.
-  std::vector<ValuePlace> places;
-  std::vector<Place> starts;
+  // The reporting mode's: where each statement recorded begins (its values' places are
+  // found from there when a report needs one), and the values of the one being read.
+  std::vector<StatementStart> starts;
+  std::vector<ReadValue> written;
   LoadSink* sink = nullptr;
   std::size_t acting = 0;  // the statement being counted or filled
 };
