@@ -28,6 +28,12 @@ void load(const char* text, std::size_t size, LoadSink* sink) {
   reindexcallbacks();
   LoadState& l = modelstate.loading;
   l = LoadState{};
+  // Whatever way the load ends (a fuzzer's report hook may leave by throwing), what it
+  // kept goes, and no later report thinks itself part of it.
+  struct Done {
+    LoadState& l;
+    ~Done() { l = LoadState{}; }
+  } done{l};
   l.sink = sink;
   // Room for a value in every four bytes and a statement in every twenty: more than
   // any file needs, and pages never written are never touched.
@@ -39,7 +45,6 @@ void load(const char* text, std::size_t size, LoadSink* sink) {
 
   installbuiltincolors();
   fillstatements();
-  l = LoadState{};
 }
 
 }  // namespace

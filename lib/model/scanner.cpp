@@ -54,15 +54,17 @@ unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a
 constexpr std::size_t LONGESTKEYWORD = 11;
 constexpr std::size_t MOSTOFALENGTH = 8;
 struct SameLength {
-  const Grammar* words[MOSTOFALENGTH];
-  int count;
+  std::array<const Grammar*, MOSTOFALENGTH> words;
+  std::size_t count;
 };
+// A word longer than the longest, or too many of one length, stops the program as it
+// starts, before it reads any file.
 const std::array<SameLength, LONGESTKEYWORD + 1> BYLENGTH = [] {
   std::array<SameLength, LONGESTKEYWORD + 1> table{};
   for (const Grammar& g : language()) {
     if (g.word == nullptr) continue;
     SameLength& same = table.at(std::strlen(g.word));
-    same.words[same.count++] = &g;
+    same.words.at(same.count++) = &g;
   }
   return table;
 }();
@@ -122,7 +124,7 @@ int word(ScannerState& s, TokenValue& value, std::size_t from) {
   std::size_t count = p - from;
   if (count <= LONGESTKEYWORD) {
     const SameLength& same = BYLENGTH[count];
-    for (int k = 0; k < same.count; k++) {
+    for (std::size_t k = 0; k < same.count; k++) {
       if (keywordmatches(s, *same.words[k], from, count)) {
         value.number = same.words[k]->variant;
         return same.words[k]->token;
