@@ -37,6 +37,7 @@ std::vector<std::string> statementwords() {
 
 std::vector<std::string> palettenames() {
   std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(vx::palettenamecount()));
   for (int i = 0; i < vx::palettenamecount(); i++) names.emplace_back(vx::palettename(i));
   return names;
 }

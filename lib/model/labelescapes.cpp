@@ -17,7 +17,7 @@ int removeescapes(char* label) {
     if (*at != '\\') continue;
     removeat(at);
     if (*at == '<' || *at == '>' || *at == '^' || *at == 'v') {
-      arrow = *at;
+      arrow = static_cast<unsigned char>(*at);
       removeat(at);
     }
     // Whatever moved into this place is kept as it is, even another backslash.

@@ -129,7 +129,7 @@ void fillstatements() {
     try {
       for (int k = 0; k < r.count; k++) {
         const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(k)];
-        values[k] = {v.number, {v.text, v.length}, 0, nullptr};
+        values[k] = {{v.text, v.length}, nullptr, v.number, 0};
         resolve(kinds[k], k, values[k]);
       }
       Statement s{Pass::FILLING, values, r.form, r.grammar->variant};

@@ -14,10 +14,10 @@ namespace vx {
 // One value of a statement as the grammar collected it. Names and texts are the file's
 // characters; colours and functions are resolved before a statement fills anything.
 struct Value {
-  int number;
   std::string_view text;
-  Color color;
   const FunctionEntry* entry;
+  int number;
+  Color color;
 };
 
 // Everything an action is handed: the values, which form of the statement was
