@@ -86,7 +86,7 @@ int check(int argc, char** argv) {
   vx::setcolorcount(colors);
   installtypedstubs();
   Reading reading(found, Reading::Keep::CHECK);
-  vx::loaddescriptiontext(source.text().data(), source.text().size(), reading);
+  vx::loaddescriptiontext(source.text().data(), source.text().size(), reading, files[0]);
   reading.finish(bstore);
   found.print(stderr, source);
   if (found.errors() == 0) {

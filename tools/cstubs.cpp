@@ -169,7 +169,7 @@ int stubs(int argc, char** argv) {
   installtypedstubs();
   Diagnostics found;
   Reading reading(found, Reading::Keep::STUBS);
-  vx::loaddescriptiontext(source.text().data(), source.text().size(), reading);
+  vx::loaddescriptiontext(source.text().data(), source.text().size(), reading, files[0]);
   vx::platform::closedrawing();
   if (found.errors() > 0) {
     found.print(stderr, source);

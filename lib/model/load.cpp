@@ -23,7 +23,7 @@ BoldWidth measure = nullptr;
 
 // Read once, count, allocate, fill: the tables never move once they are filled, so an
 // object's index stays its identity, and the text is scanned once for both passes.
-void load(const char* text, std::size_t size, LoadSink* sink) {
+void load(const char* text, std::size_t size, LoadSink* sink, const char* file) {
   modelstate.settings.redrawfunction = nullptr;
   reindexcallbacks();
   LoadState& l = modelstate.loading;
@@ -35,6 +35,7 @@ void load(const char* text, std::size_t size, LoadSink* sink) {
     ~Done() { l = LoadState{}; }
   } done{l};
   l.sink = sink;
+  l.file = file;
   // Room for a value in every four bytes and a statement in every twenty: more than
   // any file needs, and pages never written are never touched.
   l.values.reserve(size / 4);
@@ -78,13 +79,13 @@ std::string readdescription(const char* path) {
 
 void loaddescription(const char* path) {
   std::string text = readdescription(path);
-  load(text.data(), text.size(), nullptr);
+  load(text.data(), text.size(), nullptr, path);
 }
 
-void loaddescriptiontext(const char* text, std::size_t size) { load(text, size, nullptr); }
+void loaddescriptiontext(const char* text, std::size_t size) { load(text, size, nullptr, ""); }
 
-void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink) {
-  load(text, size, &sink);
+void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink, const char* file) {
+  load(text, size, &sink, file);
 }
 
 }  // namespace vx

@@ -34,7 +34,8 @@ std::string readdescription(const char* path);
 
 // One report of the loader's reporting mode.
 struct LoadReport {
-  bool error;  // an application would stop here; a warning it writes to "error.log" otherwise
+  bool error;        // an application would stop here; a warning it writes to "error.log" otherwise
+  const char* file;  // as the load was given it
   Place at;
   // The library's words, as "error.log" would have them; for a statement that fits none
   // of its forms, what is wrong with it (reports.h, UNKNOWNSTATEMENT and after).
@@ -68,9 +69,10 @@ class LoadSink {
 };
 
 // Loads in the reporting mode: no report ends the program or reaches "error.log"; each
-// goes to the sink instead, and loading goes on at the next statement, with the values
-// it could not resolve left at 0 or null and the statements it refused left out. Text
-// measures as in an application; the text must outlive the call.
-void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink);
+// goes to the sink instead, with the file's name and its place, and loading goes on at
+// the next statement, with the values it could not resolve left at 0 or null and the
+// statements it refused left out. Text measures as in an application; the text must
+// outlive the call.
+void loaddescriptiontext(const char* text, std::size_t size, LoadSink& sink, const char* file);
 
 }  // namespace vx

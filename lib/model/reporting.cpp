@@ -41,7 +41,7 @@ void tosink(bool error, int at, const std::string& text, const char* format,
     if (r.grammar->forms[r.form].kinds[at] == kind::TEXT) offset--;  // its bar
   }
   Place place = scanner::placefrom(start, offset);
-  l.sink->report({error, place, text, format, subject, kind, r.grammar});
+  l.sink->report({error, l.file, place, text, format, subject, kind, r.grammar});
 }
 
 }  // namespace

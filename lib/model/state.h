@@ -118,6 +118,7 @@ struct LoadState {
   std::vector<StatementStart> starts;
   std::vector<ReadValue> written;
   LoadSink* sink = nullptr;
+  const char* file = "";   // the name the reports give
   std::size_t acting = 0;  // the statement being counted or filled
 };
 

@@ -108,8 +108,15 @@ void skip(int line = 0) {
 class Explainer {
  public:
   void explain() {
+    read();
+    if (grammar_ != nullptr) recover();
+  }
+
+ private:
+  void read() {
     Token first = take();
     start_ = first.at;
+    origin_ = sc::tokenorigin();
     grammar_ = grammarof(first);
     if (grammar_ == nullptr) {
       stray(first);
@@ -150,7 +157,23 @@ class Explainer {
     }
   }
 
- private:
+  // A palette entry or alias that fits none of its forms still names its colour, so that
+  // its uses are not reported again: it is recorded as the shorter form with what it
+  // has, components 0, and acts as such.
+  void recover() {
+    auto named = [&](std::size_t k) { return values_.size() > k && values_[k].token == sc::NAME; };
+    bool entry = grammar_->token == '(' && named(0);
+    if (!entry && !(grammar_->token == sc::ALIAS && named(0) && named(1))) return;
+    LoadState& l = loading();
+    RecordedStatement r{grammar_, static_cast<std::uint32_t>(l.values.size()), 0, 0, 0, 0};
+    for (const Form& f = grammar_->forms[0]; r.count < f.count(); r.count++) {
+      const ReadValue& v = values_[entry && r.count > 0 ? 0 : r.count];
+      l.values.push_back({v.text.data(), static_cast<std::uint32_t>(v.text.size()), 0});
+    }
+    l.statements.push_back(r);
+    l.starts.push_back(origin_);
+  }
+
   // A first token that begins no statement: its values, if any, go with it.
   void stray(const Token& first) {
     if (first.code != sc::NAME) {
@@ -231,6 +254,7 @@ class Explainer {
   const Grammar* grammar_ = nullptr;
   const char* name_ = "";
   Place start_;
+  StatementStart origin_{};
   std::vector<ReadValue> values_;
 };
 
@@ -240,7 +264,7 @@ void explainstatement() { Explainer().explain(); }
 
 void syntaxreport(Place at, const char* format, std::string_view text, const Grammar* statement,
                   std::string_view subject) {
-  loading().sink->report({true, at, text, format, subject, nullptr, statement});
+  loading().sink->report({true, loading().file, at, text, format, subject, nullptr, statement});
 }
 
 }  // namespace vx

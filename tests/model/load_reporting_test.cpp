@@ -21,7 +21,9 @@ struct Collected : vx::LoadSink {
   std::vector<std::string> reports;
   std::vector<std::string> statements;
   void report(const vx::LoadReport& r) override {
-    reports.push_back(vxtest::numbered(r.error ? "error " : "warning ", r.at.line)
+    reports.push_back(std::string(r.file)
+                          .append(r.error ? ": error " : ": warning ")
+                          .append(std::to_string(r.at.line))
                           .append(":")
                           .append(std::to_string(r.at.column))
                           .append(" ")
@@ -47,17 +49,18 @@ TEST_F(LoadReporting, EveryReportIsPlacedAndLoadingGoesOn) {
       "field(f 1 2 3 4 black)\n";
   Collected sink;
   vx::setcolorcount(16);
-  vx::loaddescriptiontext(text.data(), text.size(), sink);
+  vx::loaddescriptiontext(text.data(), text.size(), sink, "f.inf");
   const std::string bs(32, 'b');
   // In the order they are found: a statement that fits none of its forms as it is read,
   // the rest as the statements act, a statement's values before what it does with them.
   std::vector<std::string> expected = {
-      "error 3:19 value 4 of label (text) must be a |text|; found the name 'fine'",
-      "error 1:1 No active window for line.\n",
-      "error 2:31 convertcolor: color alias not found.\n\tAlias = |whte|\n",
-      "error 4:71 Function |drag| is used as a name (button or popup item) callback, but its "
+      "f.inf: error 3:19 value 4 of label (text) must be a |text|; found the name 'fine'",
+      "f.inf: error 1:1 No active window for line.\n",
+      "f.inf: error 2:31 convertcolor: color alias not found.\n\tAlias = |whte|\n",
+      "f.inf: error 4:71 Function |drag| is used as a name (button or popup item) callback, but "
+      "its "
       "table entry holds a drag callback.\n",
-      "warning 4:8 Name too long: |" + bs + "|\n",
+      "f.inf: warning 4:8 Name too long: |" + bs + "|\n",
   };
   EXPECT_EQ(sink.reports, expected);
   // The statements as they are read, before any acts; the line of a statement after an
@@ -85,25 +88,32 @@ TEST_F(LoadReporting, AStatementThatFitsNoFormIsReadAgainToSayWhy) {
     const char* text;
     const char* report;
   } const cases[] = {
-      {"windw(w 0 0 1 1 black white black 1 1 0)", "error 1:1 unknown statement 'windw'"},
-      {"; field(a 1 2 3 4 black)", "error 1:1 expected a statement, found ';'"},
-      {"rect 1 2 3 4 black 1 fill)", "error 1:6 expected '(' after rect, found the number 1"},
-      {"line(1 2 3 4 1 black = )", "error 1:22 unexpected '=' in line"},
-      {"speedup(1 2)", "error 1:11 speedup takes 1 values; this one has 2"},
+      {"windw(w 0 0 1 1 black white black 1 1 0)", "f.inf: error 1:1 unknown statement 'windw'"},
+      {"; field(a 1 2 3 4 black)", "f.inf: error 1:1 expected a statement, found ';'"},
+      {"rect 1 2 3 4 black 1 fill)",
+       "f.inf: error 1:6 expected '(' after rect, found the number 1"},
+      {"line(1 2 3 4 1 black = )", "f.inf: error 1:22 unexpected '=' in line"},
+      {"speedup(1 2)", "f.inf: error 1:11 speedup takes 1 values; this one has 2"},
       {"field(label 1 2 3 4 black)",
-       "error 1:7 value 1 of field (name) must be a name; found the statement word 'label', "
+       "f.inf: error 1:7 value 1 of field (name) must be a name; found the statement word 'label', "
        "which cannot be a name"},
-      {"msg(a |b|\nfield(c 1 2 3 4 black)", "error 1:10 unclosed ( opened on line 1"},
-      {"\n# nothing\n", "error 2:10 the file holds no statement"},
+      {"msg(a |b|\nfield(c 1 2 3 4 black)", "f.inf: error 1:10 unclosed ( opened on line 1"},
+      {"\n# nothing\n", "f.inf: error 2:10 the file holds no statement"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     Collected sink;
     std::string text = c.text;
-    vx::loaddescriptiontext(text.data(), text.size(), sink);
+    vx::loaddescriptiontext(text.data(), text.size(), sink, "f.inf");
     ASSERT_FALSE(sink.reports.empty());
     EXPECT_EQ(sink.reports[0], c.report);
   }
+  // A colour or alias whose statement is broken is still known: its uses say nothing more.
+  Collected sink;
+  std::string text = "(sky 1 2)\nalias(ink sky 3)\nfield(f 1 2 3 4 sky)\nfield(g 1 2 3 4 ink)\n";
+  vx::loaddescriptiontext(text.data(), text.size(), sink, "f.inf");
+  EXPECT_EQ(sink.reports.size(), 2u);
+  EXPECT_EQ(model.fields[1].color, 8);
 }
 
 }  // namespace
