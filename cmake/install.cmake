@@ -38,7 +38,7 @@ if(BUILD_SHARED_LIBS)
 else()
   # SDL2 is not among them: the library loads it when the first window opens. A program
   # written in C and linked by the C compiler needs the C++ runtime too (lib/).
-  set(VX_PC_REQUIRES_PRIVATE "libpng freetype2")
+  set(VX_PC_REQUIRES_PRIVATE "libpng")
   set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
   list(REMOVE_DUPLICATES libraries)
   list(TRANSFORM libraries PREPEND -l)

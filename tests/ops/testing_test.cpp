@@ -60,7 +60,7 @@ TEST_F(Zeftest, ASecondBringUpBehavesAsTheFirst) {
     }
     VXtestdrag(60, 140, 220, 250, 8);
     VXtestmove(200, 380);
-    VXtesttype("vx draws this, and more words until the line is full and then some");
+    VXtesttype("vx draws this, and more words until the line is full and then some more");
     VXtestclick(60, 330);  // drops the text, under the alert the full line brought up
     VXtestrun(30);
     std::vector<int> screen;

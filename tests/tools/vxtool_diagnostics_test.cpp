@@ -66,14 +66,14 @@ const std::vector<std::string> LIBRARYWARNINGS = {
 
 std::vector<std::string> lintwarnings() {
   std::vector<std::string> all = {
-      "f.inf:2:13: warning: label |Quit this program| needs 97 pixels in the bold font; button "
+      "f.inf:2:13: warning: label |Quit this program| needs 95 pixels in the bold font; button "
       "'quit' has room for 60 [-Wlabel-width]",
       "f.inf:2:33: warning: button 'quit' at (600, 20), 60 x 24, reaches past its window 'root', "
       "640 x 480 [-Woutside]",
       "f.inf:3:8: warning: button 'quit' has the same name as the button on line 2; only the "
       "first is ever found [-Wduplicate]",
       "f.inf:3:21: warning: button 'quit' has zero or negative size: 0 x 10 [-Wsize]",
-      "f.inf:4:7: warning: label |Label| at (630, 50), 30 pixels wide, reaches past its window "
+      "f.inf:4:7: warning: label |Label| at (630, 50), 29 pixels wide, reaches past its window "
       "'root', 640 x 480 [-Woutside]",
       "f.inf:5:8: warning: button name of 81 characters; VXgetlastaction keeps only the first 80 "
       "[-Wname-length]",
@@ -82,7 +82,7 @@ std::vector<std::string> lintwarnings() {
       "[-Wlibrary-windows]",
       "f.inf:6:8: warning: window 'help' has no button 'helpprev', which VXhelp shows and hides "
       "[-Wlibrary-windows]",
-      "f.inf:7:7: warning: popup 'menu' at (610, 10), 35 x 22, reaches past the 640 x 480 screen "
+      "f.inf:7:7: warning: popup 'menu' at (610, 10), 33 x 22, reaches past the 640 x 480 screen "
       "when it opens [-Wpopup-fit]",
       "f.inf:9:5: warning: message 'hm10' is shown in the window 'message', which the file does "
       "not have [-Wlibrary-windows]",

@@ -122,7 +122,7 @@ TEST_F(Panel, HelpTurnsItsPagesAndClosesAsItOpened) {
   start();
   click(HELP);
   EXPECT_TRUE(panel::shown("help"));
-  EXPECT_EQ(VXtestpixel(439, 173), VXgetcolor("white"));
+  EXPECT_EQ(VXtestpixel(460, 168), VXgetcolor("white"));
   EXPECT_EQ(state("help", "helpprev"), 0);
   EXPECT_EQ(state("help", "helpnext"), 1);
   EXPECT_EQ(state("root", "quit"), -2) << "help is modal";
@@ -134,7 +134,7 @@ TEST_F(Panel, HelpTurnsItsPagesAndClosesAsItOpened) {
   click(HELPCLOSE);
   EXPECT_FALSE(panel::shown("help"));
   EXPECT_EQ(state("root", "quit"), 1);
-  EXPECT_EQ(VXtestpixel(439, 173), VXgetcolor("roof")) << "the plan is back";
+  EXPECT_EQ(VXtestpixel(460, 168), VXgetcolor("roof")) << "the plan is back";
 }
 
 }  // namespace

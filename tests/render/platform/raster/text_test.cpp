@@ -1,4 +1,7 @@
 // Text: the two faces, their widths and ascents, and what is drawn.
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -42,6 +45,63 @@ TEST_F(Text, DrawnGlyphsAgreeWithTheMeasuredWidthInBothFaces) {
       for (auto [px, py] : pixels) onbaseline = onbaseline || py == baseline - 1;
       EXPECT_TRUE(onbaseline) << sample << " in " << font;
     }
+  }
+}
+
+// The ink of a text drawn near the screen's corner, a row of column bits each.
+using Ink = std::array<std::uint64_t, 20>;
+
+Ink drawnink(const char* text) {
+  VXPsetcolor(vxtest::WHITE);
+  VXPfillrect(0, 0, 64, 20);
+  VXPsetcolor(vxtest::BLACK);
+  std::uint32_t paper = vx::platform::framebuffer[0];
+  VXPtext(4, 14, text);
+  Ink ink{};
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      if (vx::platform::framebuffer[y * 640 + x] != paper) ink[y] |= 1ull << x;
+    }
+  }
+  return ink;
+}
+
+// The leftmost or rightmost inked column; -1 for no ink.
+int edge(const Ink& ink, bool left) {
+  int found = -1;
+  for (std::uint64_t row : ink) {
+    if (row == 0) continue;
+    int column = left ? std::countr_zero(row) : 63 - std::countl_zero(row);
+    if (found < 0 || (left ? column < found : column > found)) found = column;
+  }
+  return found;
+}
+
+TEST_F(Text, AnyTwoCharactersSideBySideKeepABlankColumnBetweenTheirInkInBothFaces) {
+  usetestpalette();
+  for (int font : {10, 15}) {
+    VXPsetfont(font);
+    std::vector<Ink> alone;
+    for (char c = 32; c <= 126; ++c) alone.push_back(drawnink(std::string(1, c).c_str()));
+    std::string offenders;
+    for (char a = 33; a <= 126; ++a) {
+      for (char b = 33; b <= 126; ++b) {
+        const Ink& first = alone[a - 32];
+        const Ink& second = alone[b - 32];
+        Ink pair = drawnink(std::string{a, b}.c_str());
+        // The pair is the first glyph as drawn alone and the second moved right whole.
+        int shift = 0;
+        for (; shift < 32; ++shift) {
+          Ink both = first;
+          for (std::size_t row = 0; row < both.size(); ++row) both[row] |= second[row] << shift;
+          if (both == pair) break;
+        }
+        if (shift == 32 || edge(second, true) + shift - edge(first, false) < 2) {
+          offenders += std::string(offenders.empty() ? "" : " ") + a + b;
+        }
+      }
+    }
+    EXPECT_EQ(offenders, "") << "pairs whose ink touches in font " << font;
   }
 }
 
