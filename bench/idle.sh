@@ -27,7 +27,7 @@ EOF
 exec {fd}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 pids+=($!)
 read -r -u "$fd" display
-export DISPLAY=":$display" SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software
+export DISPLAY=":$display" SDL_AUDIODRIVER=dummy
 
 # CPU nanoseconds and voluntary context switches (sleeps that ended) of all its threads.
 cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }

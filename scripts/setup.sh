@@ -13,7 +13,8 @@ packages=(
 if [[ "${1:-}" != demo ]]; then
   packages+=(
     make clang libclang-rt-14-dev clang-format clang-tidy
-    libx11-dev libxtst-dev libxrender-dev googletest libgtest-dev libgmock-dev libbenchmark-dev flex
+    libx11-dev libxtst-dev libxrender-dev libxdamage-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev flex
     xvfb xauth
   )
 fi

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -14,41 +15,41 @@
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
 #include "render/platform/sdl/sdl.h"
+#include "render/platform/sdl/sound.h"
 #include "vx.h"
 
 namespace vx::platform {
 
 namespace {
 
-SDL_Window* window = nullptr;
-SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
-SDL_AudioDeviceID audio = 0;
-bool audiofailed = false;
-int windowscale = 1;
-// One text event may carry several characters; they come out one message at a time.
-std::deque<Message> pending;
+// The back-end's state while a window is open; opening starts it afresh.
+struct SdlState {
+  SDL_Window* window = nullptr;
+  int scale = 1;
+  // One row of the window, each pixel repeated scale times, before it is converted.
+  std::vector<std::uint32_t> row;
+  // One text event may carry several characters; they come out one message at a time.
+  std::deque<Message> pending;
+};
+
+SdlState state;
 
 void close() {
-  if (audio != 0) sdl.CloseAudioDevice(audio);
-  audio = 0;
-  audiofailed = false;
-  if (texture != nullptr) sdl.DestroyTexture(texture);
-  if (renderer != nullptr) sdl.DestroyRenderer(renderer);
-  if (window != nullptr) sdl.DestroyWindow(window);
-  texture = nullptr;
-  renderer = nullptr;
-  window = nullptr;
-  pending.clear();
+  closesound();
+  if (state.window != nullptr) sdl.DestroyWindow(state.window);
+  state = SdlState{};
   if (sdl.WasInit != nullptr && sdl.WasInit(0) != 0) sdl.Quit();
 }
 
 bool open(const char* title, const Options& asked) {
   close();
   if (!loadsdl()) return false;
-  const int scale = asked.scale;
-  windowscale = scale;
-  sdl.SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // square pixels when scaled
+  state.scale = asked.scale;
+  // The window surface is plain memory handed to the window system. Left to choose, SDL
+  // makes a GL context to see whether a renderer's texture would be faster, and so maps
+  // a GL driver and its shader compiler (ninety megabytes, thirty libraries) to show a
+  // palette picture. A user's own setting of the hint still wins.
+  sdl.SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The first click on the window counts, as it does on the reference platform.
   sdl.SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // A held button keeps the pointer: its release is seen wherever it happens.
@@ -67,15 +68,11 @@ bool open(const char* title, const Options& asked) {
     sdl.SetError("no display could be opened");
     return false;
   }
-  window = sdl.CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, VXPWIDTH * scale,
-                            VXPHEIGHT * scale, SDL_WINDOW_SHOWN);
-  if (window != nullptr) renderer = sdl.CreateRenderer(window, -1, 0);
-  if (window != nullptr && renderer == nullptr)
-    renderer = sdl.CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-  if (renderer != nullptr)
-    texture = sdl.CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                VXPWIDTH, VXPHEIGHT);
-  if (texture == nullptr) {
+  // No SDL_WINDOW_OPENGL: the window is made on the screen's own visual, with no GL.
+  state.window =
+      sdl.CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       VXPWIDTH * state.scale, VXPHEIGHT * state.scale, SDL_WINDOW_SHOWN);
+  if (state.window == nullptr || sdl.GetWindowSurface(state.window) == nullptr) {
     // Keep SDL's reason for the caller's message.
     std::string reason = sdl.GetError();
     close();
@@ -86,13 +83,55 @@ bool open(const char* title, const Options& asked) {
   return true;
 }
 
+// One row of the framebuffer into a row of the surface, each pixel `scale` wide, in the
+// surface's own format: 32-bit XRGB (what an X server's true-colour screen takes) is
+// copied, an 8-bit palette is looked up, anything else SDL converts.
+void putrow(const SDL_Surface& surface, const std::uint32_t* source, unsigned char* target,
+            int width) {
+  const SDL_PixelFormat& format = *surface.format;
+  const bool xrgb = format.BytesPerPixel == 4 && format.Rmask == 0xFF0000 &&
+                    format.Gmask == 0x00FF00 && format.Bmask == 0x0000FF;
+  const std::uint32_t alpha = xrgb ? format.Amask : 0;
+  for (int x = 0; x < width; ++x) state.row[x] = source[x / state.scale] | alpha;
+  if (xrgb) {
+    std::memcpy(target, state.row.data(), static_cast<std::size_t>(width) * 4);
+  } else if (format.palette != nullptr && format.BytesPerPixel == 1) {
+    std::uint32_t last = ~0u;
+    Uint32 index = 0;
+    for (int x = 0; x < width; ++x) {
+      if (state.row[x] != last) {
+        last = state.row[x];
+        index = sdl.MapRGB(&format, static_cast<Uint8>(last >> 16), static_cast<Uint8>(last >> 8),
+                           static_cast<Uint8>(last));
+      }
+      target[x] = static_cast<unsigned char>(index);
+    }
+  } else {
+    sdl.ConvertPixels(width, 1, SDL_PIXELFORMAT_RGB888, state.row.data(), width * 4, format.format,
+                      target, surface.pitch);
+  }
+}
+
+// Shows the framebuffer through the window surface, each pixel a scale x scale block.
 void present() {
   framechanged = false;
-  if (texture == nullptr) return;
-  sdl.UpdateTexture(texture, nullptr, framebuffer, VXPWIDTH * 4);
-  sdl.RenderClear(renderer);
-  sdl.RenderCopy(renderer, texture, nullptr, nullptr);
-  sdl.RenderPresent(renderer);
+  if (state.window == nullptr) return;
+  // Asked for each time: a window that changed size has a new surface.
+  SDL_Surface* surface = sdl.GetWindowSurface(state.window);
+  if (surface == nullptr || surface->pixels == nullptr) return;
+  const int width = std::min(surface->w, VXPWIDTH * state.scale);
+  const int height = std::min(surface->h, VXPHEIGHT * state.scale);
+  const auto rowbytes = static_cast<std::size_t>(width) * surface->format->BytesPerPixel;
+  state.row.resize(static_cast<std::size_t>(width));
+  auto* pixels = static_cast<unsigned char*>(surface->pixels);
+  for (int y = 0; y < height; y += state.scale) {
+    unsigned char* target = pixels + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    putrow(*surface, framebuffer + static_cast<std::ptrdiff_t>(y / state.scale) * VXPWIDTH, target,
+           width);
+    for (int copy = 1; copy < state.scale && y + copy < height; ++copy)
+      std::memcpy(target + static_cast<std::ptrdiff_t>(copy) * surface->pitch, target, rowbytes);
+  }
+  sdl.UpdateWindowSurface(state.window);
 }
 
 // A window position back to drawing-area pixels. While the button is held the pointer
@@ -101,9 +140,9 @@ void present() {
 Message pointermessage(MessageKind kind, int x, int y) {
   Message message;
   message.kind = kind;
-  message.x = std::clamp(static_cast<int>(std::floor(static_cast<double>(x) / windowscale)),
+  message.x = std::clamp(static_cast<int>(std::floor(static_cast<double>(x) / state.scale)),
                          INT16_MIN, INT16_MAX);
-  message.y = std::clamp(static_cast<int>(std::floor(static_cast<double>(y) / windowscale)),
+  message.y = std::clamp(static_cast<int>(std::floor(static_cast<double>(y) / state.scale)),
                          INT16_MIN, INT16_MAX);
   return message;
 }
@@ -143,10 +182,10 @@ void queuetext(const char* text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text);
   while (*p != 0) {
     if (*p < 0x80) {
-      pending.push_back(keymessage(*p));
+      state.pending.push_back(keymessage(*p));
       ++p;
     } else if ((*p == 0xC2 || *p == 0xC3) && (p[1] & 0xC0) == 0x80) {
-      pending.push_back(keymessage(((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu)));
+      state.pending.push_back(keymessage(((p[0] & 0x1Fu) << 6) | (p[1] & 0x3Fu)));
       p += 2;
     } else {
       ++p;
@@ -161,9 +200,11 @@ Message translate(const SDL_Event& event) {
     case SDL_QUIT: other.kind = MessageKind::quit; return other;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) other.kind = MessageKind::quit;
-      // The framebuffer holds the whole picture: an uncovered window is shown again
-      // without asking the program to repaint.
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) framechanged = true;
+      // The framebuffer holds the whole picture: an uncovered window, or one with a new
+      // surface after a change of size, is shown again without asking the program.
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+          event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        framechanged = true;
       return other;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -179,18 +220,18 @@ Message translate(const SDL_Event& event) {
     }
     case SDL_TEXTINPUT:
       queuetext(event.text.text);
-      if (pending.empty()) return other;
-      other = pending.front();
-      pending.pop_front();
+      if (state.pending.empty()) return other;
+      other = state.pending.front();
+      state.pending.pop_front();
       return other;
     default: return other;
   }
 }
 
 bool wait(Message* message, unsigned long timeout) {
-  if (!pending.empty()) {
-    *message = pending.front();
-    pending.pop_front();
+  if (!state.pending.empty()) {
+    *message = state.pending.front();
+    state.pending.pop_front();
     return true;
   }
   SDL_Event event;
@@ -204,43 +245,10 @@ bool wait(Message* message, unsigned long timeout) {
 
 unsigned long clock() { return static_cast<unsigned long>(sdl.GetTicks64()); }
 
-// A short tone; without sound the beep is silent.
-void beep() {
-  if (audiofailed) return;
-  if (audio == 0) {
-    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      audiofailed = true;
-      return;
-    }
-    SDL_AudioSpec want{};
-    want.freq = 22050;
-    want.format = AUDIO_S16SYS;
-    want.channels = 1;
-    want.samples = 512;
-    SDL_AudioSpec have{};
-    audio = sdl.OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (audio == 0 || have.format != AUDIO_S16SYS || have.channels != 1) {
-      if (audio != 0) sdl.CloseAudioDevice(audio);
-      audio = 0;
-      audiofailed = true;
-      return;
-    }
-    sdl.PauseAudioDevice(audio, 0);
-  }
-  // Beeps asked for while one still sounds do not pile up.
-  if (sdl.GetQueuedAudioSize(audio) > 0) return;
-  constexpr int RATE = 22050;
-  constexpr int LENGTH = RATE / 10;  // 100 ms
-  constexpr int PERIOD = RATE / 880;
-  std::vector<Sint16> tone(LENGTH);
-  for (int i = 0; i < LENGTH; ++i) tone[i] = (i % PERIOD) < PERIOD / 2 ? 4000 : -4000;
-  sdl.QueueAudio(audio, tone.data(), static_cast<Uint32>(tone.size() * sizeof(Sint16)));
-}
-
 void setpointer(int x, int y) {
-  if (window == nullptr) return;
-  sdl.WarpMouseInWindow(window, x * windowscale + windowscale / 2,
-                        y * windowscale + windowscale / 2);
+  if (state.window == nullptr) return;
+  sdl.WarpMouseInWindow(state.window, x * state.scale + state.scale / 2,
+                        y * state.scale + state.scale / 2);
 }
 
 int mousepresent() { return 1; }
@@ -249,7 +257,7 @@ const char* error() { return sdl.GetError != nullptr ? sdl.GetError() : sdlloade
 
 }  // namespace
 
-const Backend sdlbackend = {open,  error, close,      present,     wait,
-                            clock, beep,  setpointer, mousepresent};
+const Backend sdlbackend = {open,  error,   close,      present,     wait,
+                            clock, sdlbeep, setpointer, mousepresent};
 
 }  // namespace vx::platform

@@ -9,13 +9,13 @@ namespace vx::platform {
 
 // The SDL functions the sdl back-end calls, without their SDL_ prefix.
 // clang-format off
-#define VX_SDL_FUNCTIONS(X)                                                           \
-  X(CloseAudioDevice) X(CreateRenderer) X(CreateTexture) X(CreateWindow)              \
-  X(DestroyRenderer) X(DestroyTexture) X(DestroyWindow) X(GetCurrentVideoDriver)      \
-  X(GetError) X(GetQueuedAudioSize) X(GetTicks64) X(InitSubSystem) X(OpenAudioDevice) \
-  X(PauseAudioDevice) X(PollEvent) X(QueueAudio) X(Quit) X(RenderClear) X(RenderCopy) \
-  X(RenderPresent) X(SetError) X(SetHint) X(StartTextInput) X(UpdateTexture)          \
-  X(WaitEvent) X(WaitEventTimeout) X(WarpMouseInWindow) X(WasInit)
+#define VX_SDL_FUNCTIONS(X)                                                               \
+  X(CloseAudioDevice) X(ConvertPixels) X(CreateWindow) X(DestroyWindow)                   \
+  X(GetCurrentVideoDriver) X(GetError) X(GetQueuedAudioSize) X(GetTicks64)                \
+  X(GetWindowSurface) X(InitSubSystem) X(MapRGB) X(OpenAudioDevice) X(PauseAudioDevice)   \
+  X(PollEvent) X(QueueAudio) X(Quit) X(QuitSubSystem) X(SetError) X(SetHint)              \
+  X(StartTextInput) X(UpdateWindowSurface) X(WaitEvent) X(WaitEventTimeout)               \
+  X(WarpMouseInWindow) X(WasInit)
 // clang-format on
 
 struct Sdl {

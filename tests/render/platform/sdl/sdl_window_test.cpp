@@ -1,6 +1,8 @@
 // The sdl back-end in a real window on a private X server (Xvfb): the title, the
-// presented frame at scales 1 and 2, synthetic input and the close box. The window runs
-// in a child process so SDL's state never leaks into other tests.
+// presented frame at scales 1 and 2 with no GL loaded, synthetic input, the close box,
+// and beeps without a sound device. The window runs in a child process so SDL's state
+// never leaks into other tests.
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -17,6 +19,7 @@
 #include "events/dispatch.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
+#include "support/demo_fixture.h"
 #include "support/fixture.h"
 #include "support/xserver.h"
 #include "vx.h"
@@ -101,11 +104,6 @@ class SdlWindow : public vxtest::VxTest, public ::testing::WithParamInterface<in
     hadprevious_ = was != nullptr;
     if (!server_.start()) GTEST_SKIP() << "Xvfb could not be started";
     setenv("DISPLAY", server_.display().c_str(), 1);
-    // Software rendering all the way to the window: the same texture path without a GL
-    // driver on the test server.
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
   }
   void TearDown() override {
     if (hadprevious_) {
@@ -209,6 +207,9 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
   while (!(shown = showspattern(display, window, scale, &why)) && Clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   EXPECT_TRUE(shown) << why;
+  // Shown through the window surface: no GL driver was loaded for it.
+  std::string maps = vxtest::readfile("/proc/" + std::to_string(child) + "/maps");
+  EXPECT_EQ(maps.find("libGL"), std::string::npos);
 
   // Synthetic input, at a position given in drawing-area pixels.
   int rootx = 0, rooty = 0;
@@ -329,6 +330,73 @@ TEST_F(SdlUnavailable, WithoutAChoiceTheProgramRunsHeadless) {
         std::exit(3);
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+class SdlSound : public vxtest::VxTest {};
+
+// The demonstration's alert on a machine without sound: SDL's audio is pointed at an
+// ALSA device that no machine has, and ALSA writes its own errors on standard error
+// unless kept from it. Typing past the end of the text line brings up the alert, and
+// each key after it beeps again: nothing reaches the terminal, and the error log says
+// once that there is no sound.
+TEST_F(SdlSound, TheAlertBeepsSilentlyWithoutADevice) {
+  vxtest::XServer server;
+  if (!server.start()) GTEST_SKIP() << "Xvfb could not be started";
+  vxtest::installdemo();
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    setenv("DISPLAY", server.display().c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    setenv("AUDIODEV", "nowhere", 1);
+    // The D-Bus client SDL starts keeps its connection data until the process ends.
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    int terminal = open("terminal.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(terminal, 1);
+    dup2(terminal, 2);
+    execl("./zeftest", "zeftest", "--vx-backend=sdl", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+  Display* display = XOpenDisplay(server.display().c_str());
+  ASSERT_NE(display, nullptr);
+  Window window = vxtest::awaitwindow(display, "Varnex Interface Library (ZEF) Test", 20);
+  ASSERT_NE(window, 0u);
+
+  int rootx = 0, rooty = 0;
+  Window ignored;
+  XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &rootx, &rooty,
+                        &ignored);
+  XTestFakeMotionEvent(display, -1, rootx + 200, rooty + 380, 0);  // over the text line
+  KeyCode w = XKeysymToKeycode(display, XK_w);
+  for (int i = 0; i < 80; ++i) {
+    XTestFakeKeyEvent(display, w, True, 0);
+    XTestFakeKeyEvent(display, w, False, 0);
+  }
+  // After the keys, in order: the program has beeped by the time it closes.
+  vxtest::pressclosebox(display, window);
+  XFlush(display);
+  int status = 0;
+  auto deadline = Clock::now() + PATIENCE;
+  pid_t done = 0;
+  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (done == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  }
+  XCloseDisplay(display);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+
+  EXPECT_EQ(vxtest::readfile("terminal.txt"), "");
+  std::string log = vxtest::readfile("error.log");
+  ASSERT_EQ(log.rfind(vxtest::banner() + "No sound: ", 0), 0u) << log;
+  EXPECT_EQ(log.find('\n', vxtest::banner().size()), log.size() - 1) << log;
+  EXPECT_TRUE(log.ends_with("; beeps are silent\n")) << log;
 }
 
 }  // namespace
