@@ -32,10 +32,14 @@ int namedslots() {
   return colors().namesgiven < modelstate.colorcount ? colors().namesgiven : modelstate.colorcount;
 }
 
+// Every colour of a file is looked up here, most of them several times: names of
+// another length are passed over without comparing a letter.
 int paletteindex(std::string_view name) {
   const ColorState& c = colors();
-  for (int i = 0; i < namedslots(); i++)
-    if (samename(c.names[static_cast<std::size_t>(i)], name)) return i;
+  for (int i = 0, n = namedslots(); i < n; i++) {
+    const std::string& known = c.names[static_cast<std::size_t>(i)];
+    if (known.size() == name.size() && samename(known, name)) return i;
+  }
   return -1;
 }
 
@@ -77,7 +81,7 @@ bool findcolor(std::string_view name, Color* index) {
     const ColorState& c = colors();
     for (int a = 0; a < c.naliases; a++) {
       const ColorState::Alias& alias = c.aliases[static_cast<std::size_t>(a)];
-      if (!samename(alias.name, name)) continue;
+      if (alias.name.size() != name.size() || !samename(alias.name, name)) continue;
       found = paletteindex(alias.color);
       if (found < 0) return false;
       break;

@@ -165,13 +165,17 @@ int number(ScannerState& s, TokenValue& value, std::size_t from) {
 // swallows without counting a line. A NUL byte ends it too, so that the byte
 // reaches the parser as an error instead of silently cutting the text short.
 int text(ScannerState& s, TokenValue& value, std::size_t from) {
+  const std::size_t length = s.length;
   std::size_t p = from + 1;
-  while (p < s.length && !TEXTSTOP[at(s, p)]) p++;
+  while (p < length && !TEXTSTOP[at(s, p)]) p++;
   value.text = s.input + from + 1;
   value.length = p - from - 1;
   s.tokenstart = from;
-  s.unclosed = p == s.length || at(s, p) != '|';
-  if (!s.unclosed) p++;
+  s.unclosed = p == length || at(s, p) != '|';
+  if (!s.unclosed) {
+    s.position = s.tokenend = p + 1;
+    return TEXT;
+  }
   s.tokenend = p;
   if (std::size_t end = lineendat(s, p); end > 0) {
     // Taken in but not counted, except by editors.

@@ -81,6 +81,7 @@ const Case CASES[] = {
     {"empty text", "||", "TEXT()", 0},
     {"text keeps what would be tokens", "|# (a), b|x", "TEXT(# (a), b) NAME(x)", 0},
     {"unclosed text swallows its line feed", "|open\nwindow\nend", "TEXT(open) WINDOW END", 1},
+    {"a closed text leaves its line feed", "|closed|\nwindow", "TEXT(closed) WINDOW", 1},
     {"unclosed text at the end", "end |open", "END TEXT(open)", 0},
     {"unclosed text in a CRLF file", "|open\r\nwindow\r\nend", "TEXT(open) WINDOW END", 1},
     {"unclosed text in a CR file", "|open\rwindow\rend", "TEXT(open) WINDOW END", 1},
