@@ -41,7 +41,7 @@ class Reading final : public vx::LoadSink {
   Keep keep_;
   Linter linter_;
   CallbackList callbacks_;
-  // Where each window that loads has its store, and its name.
+  // Where each window statement that loads has its store number.
   std::vector<Place> stores_;
   Place firstpopup_;
   std::unordered_set<std::string> popups_;  // every popup's name, folded
