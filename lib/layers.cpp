@@ -8,6 +8,7 @@
 #include "model/state.h"
 #include "ops/messages.h"
 #include "ops/state.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -29,6 +30,7 @@ int measurebold(const char* text) {
 void connectlayers() {
   setboldwidth(measurebold);
   setpopupmessage(remembermessage, showremembered);
+  VXPsetdrawlevel(drawinglevel);
 }
 
 void resetlayers() {

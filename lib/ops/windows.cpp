@@ -5,6 +5,7 @@
 #include "ops/lookup.h"
 #include "ops/messages.h"
 #include "render/buttons.h"
+#include "render/platform/platform.h"
 #include "render/state.h"
 #include "render/stores.h"
 #include "vx.h"
@@ -27,6 +28,8 @@ void VXshowwindow(const char* window, int store, int modal) {
     render.shownlevel++;
   }
   w.active = render.shownlevel;
+  // What the window covers is kept in its store: drawing beneath it goes there.
+  if (w.bstore != 0 && store == 1) VXPsetstorelevel(w.bstore, w.active);
   drawwindow(index);
 }
 

@@ -20,6 +20,21 @@ class KeepDrawState {
   int linewidth_;
 };
 
+// Marks what is drawn while it lives as the open popup's own, drawn on top of every
+// window, rather than into the current window beneath it.
+class DrawingOnTop {
+ public:
+  DrawingOnTop();
+  ~DrawingOnTop();
+  DrawingOnTop(const DrawingOnTop&) = delete;
+  DrawingOnTop& operator=(const DrawingOnTop&) = delete;
+};
+
+// The level of what is being drawn: the popup's when drawing on top, else the current
+// window's (0 when it is not shown). Drawing lands beneath stores that cover the screen
+// at a higher level.
+int drawinglevel();
+
 // The same for the current window (and so the clip of its interior).
 class KeepCurrentWindow {
  public:

@@ -1,5 +1,6 @@
 // Popup rows under the pointer, the highlight band and check marks.
 #include "model/colors.h"
+#include "render/drawstate.h"
 #include "render/platform/platform.h"
 #include "render/popups.h"
 #include "render/state.h"
@@ -13,6 +14,7 @@ bool shown(const Popup& popup, int i) {
 }
 
 void band(const Popup& popup, int row, Color c) {
+  DrawingOnTop ontop;
   VXPsetcolor(c);
   VXPfillrect(VXPcoord{popup.left} + 1, VXPcoord{popup.top} + 3 + POPUPROW * VXPcoord{row},
               VXPcoord{popup.width} - 2, POPUPROW);

@@ -23,6 +23,7 @@ void (*showremembered)() = nullptr;
 void selectroot() { setcurrentwindow(getname(model.Win, model.nwindows, "root", "window")); }
 
 void drawbody(int p) {
+  DrawingOnTop ontop;
   const Popup& popup = model.Popups[p];
   VXPsetcolor(popup.bgcolor);
   VXPfillrect(popup.left, popup.top, popup.width, popup.height);
@@ -62,6 +63,7 @@ void openpopup(int p) {
   setstoreoccupied(1, true);
   // A free store holds no image, so this save is never refused.
   VXPsavestore(1, popup.left, popup.top, popup.width, popup.height);
+  VXPsetstorelevel(1, render.shownlevel);
   drawbody(p);
 }
 
@@ -96,6 +98,7 @@ void redrawpopup() {
 }
 
 void drawpopupitem(int p, int i, int r) {
+  DrawingOnTop ontop;
   KeepDrawState kept;
   const Popup& popup = model.Popups[p];
   const PopupItem& item = popup.item[i];

@@ -29,6 +29,9 @@ struct RenderState {
   int highlightpopup = -1;
   int highlightrow = -1;
   int highlightitem = -1;
+  // How deep the drawing of the open popup is nested: while above 0, what is drawn lies
+  // on top of everything.
+  int ontop = 0;
   // Which stores are held, and their bitmaps' sizes (entry 0 unused).
   std::array<bool, NSTORES + 1> occupied{};
   std::array<StoreSize, NSTORES + 1> created{};

@@ -11,6 +11,7 @@
 #include "ops/ui_fixture.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
+#include "render/popups.h"
 #include "render/state.h"
 #include "support/interface_fixture.h"
 #include "vx.h"
@@ -79,6 +80,46 @@ TEST_F(WindowOps, HidingAWindowShownWithItsStorePutsTheScreenBack) {
   VXselectwindow("panel");
   VXhidewindow("dialog");
   EXPECT_EQ(vx::currentwindowindex(), 0);
+}
+
+// Drawing into a window that a popup or a modal window shown with its store covers goes
+// beneath them: they stay as they are on the screen, and what they covered comes back
+// with the new drawing when they go.
+TEST_F(WindowOps, DrawingBeneathAPopupOrAModalWindowShowsWhenTheyGo) {
+  bringup(UI);
+  VXredrawall();
+  VXshowwindow("dialog", 1, 1);  // at (150, 150), 150 x 80
+  model.Popups[0].left = 200;    // over the dialog's lower right corner and the root
+  model.Popups[0].top = 200;
+  VXopenpopup("menu");
+  const auto covered = screen();
+  auto at = [](int x, int y) { return vx::platform::framebuffer[y * 640 + x]; };
+  auto kept = [&](int left, int top, int right, int bottom) {
+    for (int y = top; y < bottom; y++)
+      for (int x = left; x < right; x++)
+        if (at(x, y) != covered[static_cast<std::size_t>(y * 640 + x)]) return false;
+    return true;
+  };
+  const int right = 200 + model.Popups[0].width, bottom = 200 + model.Popups[0].height;
+
+  VXselectwindow("root");
+  VXsetcolor(VXgetcolor("peach"));
+  VXwfillrect(0, 0, 640, 480);
+  const std::uint32_t peach = at(10, 10);
+  EXPECT_TRUE(kept(150, 150, 300, 230));
+  EXPECT_TRUE(kept(200, 200, right, bottom));
+  VXselectwindow("dialog");
+  VXsetcolor(VXgetcolor("lgray"));
+  VXwfillrect(0, 0, 150, 80);
+  const std::uint32_t gray = at(290, 220);
+  EXPECT_NE(gray, covered[220 * 640 + 290]);
+  EXPECT_TRUE(kept(200, 200, right, bottom));
+
+  vx::closepopup();
+  EXPECT_EQ(at(205, 225), gray);          // under the popup, in the dialog
+  EXPECT_EQ(at(205, bottom - 2), peach);  // under the popup, below the dialog
+  VXhidewindow("dialog");
+  EXPECT_EQ(at(160, 160), peach);
 }
 
 TEST_F(WindowOps, StoresThatAreOffOrTaken) {

@@ -3,6 +3,7 @@
 
 #include "core/log.h"
 #include "events/state.h"
+#include "render/drawstate.h"
 #include "render/fixture_colors.h"
 #include "render/render_fixture.h"
 #include "render/state.h"
@@ -154,7 +155,10 @@ TEST_F(Popups, HighlightMovesBetweenRowsPaintingTwoBands) {
 
   // Within the same row nothing is painted.
   VXPsetcolor(77);
-  VXPsetpixel(LEFT + 80, TOP + 25);
+  {
+    vx::DrawingOnTop marker;  // on the popup, not beneath it
+    VXPsetpixel(LEFT + 80, TOP + 25);
+  }
   vx::highlightpopup(LEFT + 30, TOP + 31);
   EXPECT_EQ(px(LEFT + 80, TOP + 25), 77);
 }

@@ -60,6 +60,11 @@ void VXPtext(VXPcoord x, VXPcoord baseline, const char* text);
 int VXPcreatestore(int slot, int width, int height);
 int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height);
 int VXPrestorestore(int slot, VXPcoord left, VXPcoord top);
+// A saved store covers the screen at `level` (0: it covers nothing) until it is
+// restored. Drawing at a lower level (what `level` handed to VXPsetdrawlevel says is being
+// drawn) goes beneath it: the screen keeps the cover, the store the new content.
+void VXPsetstorelevel(int slot, int level);
+void VXPsetdrawlevel(int (*level)());
 
 // The device palette: count entries (16 or 256) of 6-bit red, green, blue.
 void VXPsetpalette(const std::uint8_t (*table)[3], int count);

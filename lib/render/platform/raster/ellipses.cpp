@@ -69,9 +69,11 @@ void drawellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height, b
 }  // namespace
 
 void VXPellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
+  vx::platform::Beneath beneath;
   drawellipse(left, top, width, height, false);
 }
 
 void VXPfillellipse(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
+  vx::platform::Beneath beneath;
   drawellipse(left, top, width, height, true);
 }

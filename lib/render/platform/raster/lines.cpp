@@ -195,6 +195,7 @@ void linepieces(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t 
 }  // namespace vx::platform
 
 void VXPline(VXPcoord x1, VXPcoord y1, VXPcoord x2, VXPcoord y2) {
+  vx::platform::Beneath beneath;
   using namespace vx::platform;
   int reach = penreach();
   Box limit = drawablebox();

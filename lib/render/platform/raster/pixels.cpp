@@ -4,6 +4,7 @@
 #include "render/platform/raster/rasterstate.h"
 
 void VXPsetpixel(VXPcoord x, VXPcoord y) {
+  vx::platform::Beneath beneath;
   using namespace vx::platform;
   // Pixels ignore the raster mode.
   paintbox(boxof(x, y, 1, 1), pencolor(), false);

@@ -18,6 +18,7 @@ struct Crossing {
 }  // namespace
 
 void VXPfillpoly(int count, const VXPcoord* given) {
+  vx::platform::Beneath beneath;
   using namespace vx::platform;
   if (count <= 0 || given == nullptr) return;
   auto n = static_cast<std::size_t>(count);

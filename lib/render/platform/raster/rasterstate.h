@@ -54,6 +54,12 @@ struct Store {
   std::int64_t savedheight = 0;
   Box kept{};  // the saved screen part, relative to the saved rectangle's corner
   std::vector<std::uint32_t> pixels;  // the kept part, row by row
+  std::int64_t savedleft = 0;         // where the saved rectangle's corner was
+  std::int64_t savedtop = 0;
+  // While saved for something that covers the screen: the level of what covers it (0
+  // for nothing) and the order it came up in.
+  int level = 0;
+  long order = 0;
 };
 
 // The raster's state, all of it; opening the window starts it afresh.
@@ -64,9 +70,27 @@ struct RasterState {
   std::uint32_t devicecolors[256] = {};
   int paletteentries = 0;
   Store stores[SLOTS];
+  long coverings = 0;  // stores given a level so far, for their order
+  // Drawing beneath what covers it: how deep the drawing calls are nested, and the
+  // stores taken off the screen for the outermost one, topmost first.
+  int beneathdepth = 0;
+  int peeled[SLOTS] = {};
+  int npeeled = 0;
 };
 
 extern RasterState raster;
+
+// Held by every drawing call. When stores cover the screen at a level above what is
+// being drawn, the outermost call swaps them off the screen first (topmost first), so
+// the drawing lands on what they cover, and swaps them back afterwards: the screen keeps
+// what covers it, and each store the new content beneath.
+class Beneath {
+ public:
+  Beneath();
+  ~Beneath();
+  Beneath(const Beneath&) = delete;
+  Beneath& operator=(const Beneath&) = delete;
+};
 
 // Device colour of a palette index, and the palette index of a pixel.
 inline std::uint32_t devicecolor(std::uint8_t index) { return raster.devicecolors[index]; }

@@ -37,9 +37,11 @@ void drawrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height, bool
 }  // namespace
 
 void VXPrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
+  vx::platform::Beneath beneath;
   drawrect(left, top, width, height, false);
 }
 
 void VXPfillrect(VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord height) {
+  vx::platform::Beneath beneath;
   drawrect(left, top, width, height, true);
 }

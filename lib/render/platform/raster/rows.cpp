@@ -29,6 +29,7 @@ std::uint8_t* VXPgetrow(int y, std::uint8_t* buffer) {
 // A block copy: no exclusive-or, but the clip applies. Whatever part of the count lies
 // off the framebuffer is not drawn, however long the row.
 void VXPputrow(VXPcoord x, VXPcoord y, const std::uint8_t* indexes, int count) {
+  vx::platform::Beneath beneath;
   using namespace vx::platform;
   if (indexes == nullptr || count <= 0) return;
   Box part = intersect(boxof(x, y, count, 1), drawablebox());

@@ -70,6 +70,9 @@ int VXPsavestore(int slot, VXPcoord left, VXPcoord top, VXPcoord width, VXPcoord
   store.savedheight = height;
   left = bounded(left);
   top = bounded(top);
+  store.savedleft = left;
+  store.savedtop = top;
+  store.level = 0;
   // Only what fits the bitmap is kept, and only screen pixels are read.
   Box kept = intersect(bitmapbox(store, left, top, width, height), {0, 0, VXPWIDTH, VXPHEIGHT});
   store.pixels.clear();
@@ -116,5 +119,6 @@ int VXPrestorestore(int slot, VXPcoord left, VXPcoord top) {
   }
   store.savedwidth = 0;
   store.savedheight = 0;
+  store.level = 0;
   return 1;
 }

@@ -57,6 +57,7 @@ int VXPtextwidth(const char* text) {
 
 // Draws a copy of the text: the caller's text is never written.
 void VXPtext(VXPcoord x, VXPcoord baseline, const char* text) {
+  vx::platform::Beneath beneath;
   using namespace vx::platform;
   if (text == nullptr || !fontsloaded()) return;
   int face = selectedface();
