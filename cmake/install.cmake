@@ -14,12 +14,6 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INC
         FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# A static vx needs its dependencies found again where it is used.
-if(BUILD_SHARED_LIBS)
-  set(VX_STATIC 0)
-else()
-  set(VX_STATIC 1)
-endif()
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/vxConfigVersion.cmake
                                  COMPATIBILITY SameMajorVersion)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/vxConfig.cmake.in
@@ -31,14 +25,12 @@ install(FILES ${PROJECT_BINARY_DIR}/vxConfig.cmake ${PROJECT_BINARY_DIR}/vxConfi
 export(EXPORT vxTargets NAMESPACE vx:: FILE ${PROJECT_BINARY_DIR}/vxTargets.cmake)
 
 # pkg-config: a static vx lists what a static link needs as private, for
-# pkg-config --static.
+# pkg-config --static: system libraries only, no other package.
 if(BUILD_SHARED_LIBS)
-  set(VX_PC_REQUIRES_PRIVATE "")
   set(VX_PC_LIBS_PRIVATE "")
 else()
   # SDL2 is not among them: the library loads it when the first window opens. A program
   # written in C and linked by the C compiler needs the C++ runtime too (lib/).
-  set(VX_PC_REQUIRES_PRIVATE "libpng")
   set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
   list(REMOVE_DUPLICATES libraries)
   list(TRANSFORM libraries PREPEND -l)

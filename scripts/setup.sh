@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libsdl2-dev libfreetype-dev libpng-dev
+  libsdl2-dev libfreetype-dev libstb-dev libpng-dev
   fonts-liberation2
 )
 if [[ "${1:-}" != demo ]]; then

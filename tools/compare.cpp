@@ -1,7 +1,5 @@
 // vxtool compare: whether two pictures show the same pixels, as a test of a screen
 // against its golden picture needs; how the files are compressed does not matter.
-#include <png.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +9,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "picturelimits.h"
+#include "render/platform/platform.h"
 
 namespace vxtool {
 
@@ -28,40 +27,22 @@ const char COMPAREUSAGE[] =
 
 namespace {
 
-struct Rgb {
-  png_uint_32 width = 0;
-  png_uint_32 height = 0;
-  std::vector<unsigned char> bytes;  // red, green, blue for each pixel, row after row
-};
-
-// Reads any PNG as 8-bit RGB; false with a message printed when it cannot.
-bool readrgb(const char* path, Rgb* picture) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path) == 0) {
-    std::fprintf(stderr, "vxtool compare: cannot read %s: %s\n", path, image.message);
-    return false;
-  }
-  // Refused from the header, before the pixels take their memory.
-  if (std::uint64_t{image.width} * image.height > MAXPIXELS) {
-    std::fprintf(stderr,
-                 "vxtool compare: cannot read %s: its %u x %u pixels are more than vxtool takes "
-                 "in one picture (%llu)\n",
-                 path, image.width, image.height, static_cast<unsigned long long>(MAXPIXELS));
-    png_image_free(&image);
-    return false;
-  }
-  image.format = PNG_FORMAT_RGB;
-  picture->width = image.width;
-  picture->height = image.height;
-  picture->bytes.resize(PNG_IMAGE_SIZE(image));
-  if (png_image_finish_read(&image, nullptr, picture->bytes.data(), 0, nullptr) == 0) {
-    std::fprintf(stderr, "vxtool compare: cannot read %s: %s\n", path, image.message);
-    png_image_free(&image);
-    return false;
-  }
-  return true;
+// Reads any PNG as 8-bit RGB, through the library's reader, so that a picture compares
+// here as it does in VXtestcompare; false with a message printed when it cannot.
+bool readrgb(const char* path, vx::platform::RgbPicture* picture) {
+  std::string why;
+  bool read =
+      vx::platform::readpng(path, picture, &why, [](int width, int height, std::string* big) {
+        // Refused from the header, before the pixels take their memory.
+        if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= MAXPIXELS)
+          return true;
+        *big = "its " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels are more than vxtool takes in one picture (" + std::to_string(MAXPIXELS) +
+               ")";
+        return false;
+      });
+  if (!read) std::fprintf(stderr, "vxtool compare: cannot read %s: %s\n", path, why.c_str());
+  return read;
 }
 
 }  // namespace
@@ -72,28 +53,28 @@ int compare(int argc, char** argv) {
                       .operands(paths, 2, 2, "two pictures are needed")
                       .parse(argc, argv))
     return *done;
-  Rgb a, b;
+  vx::platform::RgbPicture a, b;
   if (!readrgb(paths[0], &a) || !readrgb(paths[1], &b)) return 1;
   if (a.width != b.width || a.height != b.height) {
-    std::printf("%s is %u x %u, %s is %u x %u\n", paths[0], a.width, a.height, paths[1], b.width,
+    std::printf("%s is %d x %d, %s is %d x %d\n", paths[0], a.width, a.height, paths[1], b.width,
                 b.height);
     return 1;
   }
   long differing = 0;
   std::size_t first = 0;
-  for (std::size_t i = 0; i < a.bytes.size(); i += 3) {
-    if (std::memcmp(&a.bytes[i], &b.bytes[i], 3) != 0 && differing++ == 0) first = i;
+  for (std::size_t i = 0; i < a.rgb.size(); i += 3) {
+    if (std::memcmp(&a.rgb[i], &b.rgb[i], 3) != 0 && differing++ == 0) first = i;
   }
   if (differing == 0) {
-    std::printf("%s and %s show the same %u x %u pixels\n", paths[0], paths[1], a.width, a.height);
+    std::printf("%s and %s show the same %d x %d pixels\n", paths[0], paths[1], a.width, a.height);
     return 0;
   }
   std::size_t pixel = first / 3;
   std::printf(
       "%ld pixels differ; the first at x %zu, y %zu: #%02x%02x%02x in %s, #%02x%02x%02x in %s\n",
-      differing, pixel % a.width, pixel / a.width, a.bytes[first], a.bytes[first + 1],
-      a.bytes[first + 2], paths[0], b.bytes[first], b.bytes[first + 1], b.bytes[first + 2],
-      paths[1]);
+      differing, pixel % static_cast<std::size_t>(a.width),
+      pixel / static_cast<std::size_t>(a.width), a.rgb[first], a.rgb[first + 1], a.rgb[first + 2],
+      paths[0], b.rgb[first], b.rgb[first + 1], b.rgb[first + 2], paths[1]);
   return 1;
 }
 

@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "vx.h"
 
@@ -95,6 +97,20 @@ namespace vx::platform {
 // fewer, else RGB); false, with errno saying why, when the file cannot be written. A
 // failed write leaves what the path named as it was.
 bool writepng(const char* path);
+
+// A picture's pixels as 8-bit red, green and blue, row after row.
+struct RgbPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> rgb;
+};
+
+// Reads the PNG at `path` as 8-bit RGB, whatever its format. `fits` is given the size in
+// the file's header and may refuse it, with `why` set, before the pixels take memory.
+// False with `why` set when the file cannot be opened, is not a PNG ("Not a PNG file"),
+// does not fit or is damaged.
+bool readpng(const char* path, RgbPicture* picture, std::string* why,
+             const std::function<bool(int width, int height, std::string* why)>& fits);
 
 // The number of pixels whose colour differs between the framebuffer and the PNG at
 // `path`, read as 8-bit RGB, and the first of them in row order at (x, y), which are

@@ -1,13 +1,14 @@
-// PNG pictures of the framebuffer, written a row at a time with settings that suit
-// screenshots.
-#include <png.h>
-
+// PNG pictures of the framebuffer: the chunks written here, the pixels compressed by
+// stb's zlib compressor (stb.h), with settings that suit screenshots.
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "core/writefile.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
+#include "render/platform/screenshot/stb.h"
 
 namespace vx::platform {
 
@@ -39,19 +40,17 @@ class Colours {
   int depth() const { return count_ <= 2 ? 1 : count_ <= 4 ? 2 : count_ <= 16 ? 4 : 8; }
 
   // Row y of the screen as indexes into the table, packed `depth` bits a pixel, first
-  // pixel in the high bits, into `packed`, which holds the row above: a row the same as
-  // that one is left as it is.
-  void indexrow(int y, png_byte* packed) {
+  // pixel in the high bits, into `packed`.
+  void indexrow(int y, std::uint8_t* packed) {
     const std::uint32_t* row = framebuffer + static_cast<std::size_t>(y) * VXPWIDTH;
-    if (y > 0 && std::memcmp(row, row - VXPWIDTH, VXPWIDTH * sizeof *row) == 0) return;
-    png_byte indexes[VXPWIDTH];
+    std::uint8_t indexes[VXPWIDTH];
     std::uint32_t last = row[0] & 0xFFFFFFu;
-    auto index = static_cast<png_byte>(indexof(last));
+    auto index = static_cast<std::uint8_t>(indexof(last));
     for (int x = 0; x < VXPWIDTH; ++x) {
       std::uint32_t pixel = row[x] & 0xFFFFFFu;
       if (pixel != last) {
         last = pixel;
-        index = static_cast<png_byte>(indexof(pixel));
+        index = static_cast<std::uint8_t>(indexof(pixel));
       }
       indexes[x] = index;
     }
@@ -59,11 +58,12 @@ class Colours {
     for (int b = 0; b < VXPWIDTH / per; ++b) {
       unsigned byte = 0;
       for (int k = 0; k < per; ++k) byte = byte << bits | indexes[b * per + k];
-      packed[b] = static_cast<png_byte>(byte);
+      packed[b] = static_cast<std::uint8_t>(byte);
     }
   }
 
-  const png_color* table() const { return table_.data(); }
+  // The table as PLTE holds it: red, green, blue for each index.
+  const std::uint8_t* table() const { return table_.data(); }
   int count() const { return count_; }
 
  private:
@@ -77,87 +77,103 @@ class Colours {
       if (count_ == 256) return -1;
       key_[slot] = pixel;
       index_[slot] = static_cast<std::uint16_t>(count_ + 1);
-      table_[static_cast<std::size_t>(count_++)] = {static_cast<png_byte>(pixel >> 16),
-                                                    static_cast<png_byte>(pixel >> 8),
-                                                    static_cast<png_byte>(pixel)};
+      auto at = static_cast<std::size_t>(count_++) * 3;
+      table_[at] = static_cast<std::uint8_t>(pixel >> 16);
+      table_[at + 1] = static_cast<std::uint8_t>(pixel >> 8);
+      table_[at + 2] = static_cast<std::uint8_t>(pixel);
     }
     return index_[slot] - 1;
   }
 
   std::array<std::uint32_t, SLOTS> key_{};
   std::array<std::uint16_t, SLOTS> index_{};  // the index plus one; 0 for a free slot
-  std::array<png_color, 256> table_{};
+  std::array<std::uint8_t, std::size_t{256} * 3> table_{};
   int count_ = 0;
 };
 
-// What the write needs after libpng's long jump on an error: kept outside the function
-// that jumps, so that nothing there is left half made.
-struct Writing {
-  std::FILE* file = nullptr;
-  png_structp png = nullptr;
-  png_infop info = nullptr;
-  Colours colours;
-  bool palette = false;
-  png_byte row[VXPWIDTH * 3];
-};
-
-void onerror(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-void onwarning(png_structp, png_const_charp) {}
-
-// The write itself; false when libpng reported an error. Every object it touches lives
-// in `w`.
-bool encode(Writing* w) {
-  if (setjmp(png_jmpbuf(w->png)) != 0) return false;
-  png_init_io(w->png, w->file);
-  png_set_IHDR(w->png, w->info, VXPWIDTH, VXPHEIGHT, w->palette ? w->colours.depth() : 8,
-               w->palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (w->palette) {
-    png_set_PLTE(w->png, w->info, w->colours.table(), w->colours.count());
-    // The indexes come from the table itself: libpng need not check each one.
-    png_set_check_for_invalid_index(w->png, 0);
-  }
-  // A screenshot is written to be looked at or compared, not kept small: the lightest
-  // compression, and no filter, which flat areas of one colour do not need (libpng
-  // would try each filter on every row).
-  png_set_compression_level(w->png, 1);
-  // Rows repeat the row above, a few kilobytes back: a small window finds them, and
-  // zlib's buffers stay small enough to come from the heap rather than fresh pages.
-  png_set_compression_window_bits(w->png, 12);
-  png_set_compression_mem_level(w->png, 5);
-  png_set_filter(w->png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-  png_write_info(w->png, w->info);
+// The rows as PNG filters them, each led by its filter type: 0, none. A flat area of
+// one colour needs no filter, and a row that repeats the one above is found by the
+// compressor a row back.
+std::vector<std::uint8_t> scanlines(Colours* colours, bool palette) {
+  std::size_t rowbytes = palette ? VXPWIDTH * colours->depth() / 8 : VXPWIDTH * 3;
+  std::vector<std::uint8_t> rows((rowbytes + 1) * VXPHEIGHT);
   for (int y = 0; y < VXPHEIGHT; ++y) {
-    if (w->palette) {
-      w->colours.indexrow(y, w->row);
+    std::uint8_t* to = &rows[(rowbytes + 1) * static_cast<std::size_t>(y)];
+    *to++ = 0;
+    const std::uint32_t* from = framebuffer + static_cast<std::size_t>(y) * VXPWIDTH;
+    if (y > 0 && std::memcmp(from, from - VXPWIDTH, VXPWIDTH * sizeof *from) == 0) {
+      std::memcpy(to, to - rowbytes - 1, rowbytes);
+    } else if (palette) {
+      colours->indexrow(y, to);
     } else {
-      const std::uint32_t* from = framebuffer + static_cast<std::size_t>(y) * VXPWIDTH;
       for (std::size_t x = 0; x < VXPWIDTH; ++x) {
-        w->row[x * 3] = static_cast<png_byte>(from[x] >> 16);
-        w->row[x * 3 + 1] = static_cast<png_byte>(from[x] >> 8);
-        w->row[x * 3 + 2] = static_cast<png_byte>(from[x]);
+        to[x * 3] = static_cast<std::uint8_t>(from[x] >> 16);
+        to[x * 3 + 1] = static_cast<std::uint8_t>(from[x] >> 8);
+        to[x * 3 + 2] = static_cast<std::uint8_t>(from[x]);
       }
     }
-    png_write_row(w->png, w->row);
   }
-  png_write_end(w->png, nullptr);
-  return true;
+  return rows;
+}
+
+std::uint32_t crc32(std::uint32_t crc, const std::uint8_t* bytes, std::size_t size) {
+  static const std::array<std::uint32_t, 256> TABLE = [] {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+      std::uint32_t c = n;
+      for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+      table[n] = c;
+    }
+    return table;
+  }();
+  for (std::size_t i = 0; i < size; ++i) crc = TABLE[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
+  return crc;
+}
+
+void put32(std::vector<std::uint8_t>* out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8)
+    out->push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+// One chunk: its length, name, data and the CRC of name and data.
+void chunk(std::vector<std::uint8_t>* out, const char* name, const std::uint8_t* data,
+           std::size_t size) {
+  put32(out, static_cast<std::uint32_t>(size));
+  std::size_t start = out->size();
+  out->insert(out->end(), name, name + 4);
+  if (size > 0) out->insert(out->end(), data, data + size);
+  put32(out, ~crc32(~0u, out->data() + start, size + 4));
 }
 
 }  // namespace
 
 bool writepng(const char* path) {
   if (path == nullptr) return false;
-  Writing w;
-  w.palette = w.colours.collect();
-  // Not libpng's own file writer: on failure it removes whatever the path named.
+  Colours colours;
+  bool palette = colours.collect();
+  std::vector<std::uint8_t> rows = scanlines(&colours, palette);
+  // A screenshot is written to be looked at or compared, not kept small: the least
+  // effort the compressor takes.
+  std::vector<std::uint8_t> compressed = stb::deflate(rows.data(), rows.size(), 5);
+  if (compressed.empty()) {
+    errno = ENOMEM;
+    return false;
+  }
+
+  std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+  png.reserve(compressed.size() + 1024);
+  // Width, height, bits a pixel and colour type (3 palette, 2 RGB); compression,
+  // filtering and interlace stay 0, the plain kinds.
+  std::uint8_t header[13] = {0, 0, VXPWIDTH >> 8,  VXPWIDTH & 0xFF,
+                             0, 0, VXPHEIGHT >> 8, VXPHEIGHT & 0xFF};
+  header[8] = static_cast<std::uint8_t>(palette ? colours.depth() : 8);
+  header[9] = palette ? 3 : 2;
+  chunk(&png, "IHDR", header, sizeof header);
+  if (palette) chunk(&png, "PLTE", colours.table(), static_cast<std::size_t>(colours.count()) * 3);
+  chunk(&png, "IDAT", compressed.data(), compressed.size());
+  chunk(&png, "IEND", nullptr, 0);
   return vx::writefile(path, [&](std::FILE* file) {
-    w.file = file;
-    w.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &w, onerror, onwarning);
-    if (w.png != nullptr) w.info = png_create_info_struct(w.png);
-    bool written = w.png != nullptr && w.info != nullptr && encode(&w);
-    png_destroy_write_struct(&w.png, &w.info);
-    return written;
+    return std::fwrite(png.data(), 1, png.size(), file) == png.size();
   });
 }
 

@@ -1,4 +1,5 @@
 // Screenshots: PNG files that hold exactly the framebuffer.
+#include <png.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -6,9 +7,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "render/platform/framebuffer.h"
@@ -56,6 +60,54 @@ TEST_F(Screenshots, AnyNumberOfColoursComesBackExactly) {
     ASSERT_TRUE(vx::platform::writepng("few.png"));
     EXPECT_EQ(readpng("few.png"), frame()) << colours;
   }
+}
+
+// The framebuffer as libpng writes it in another form: RGB or RGBA (the alpha varying),
+// 8 or 16 bits a channel (the low byte of 16 unlike the high one), interlaced or not.
+void writeas(const char* path, int channels, int depth, bool interlaced) {
+  std::FILE* file = std::fopen(path, "wb");
+  ASSERT_NE(file, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, file);
+  png_set_IHDR(png, info, 640, 480, depth, channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+               interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  std::size_t bytes = static_cast<std::size_t>(channels * depth / 8);
+  std::vector<png_byte> pixels(640 * 480 * bytes);
+  std::vector<png_bytep> rows(480);
+  for (std::size_t i = 0; i < 640 * 480; ++i) {
+    for (int c = 0; c < channels; ++c) {
+      auto value = static_cast<png_byte>(c == 3 ? i : framebuffer[i] >> (16 - 8 * c));
+      png_byte* at = &pixels[i * bytes + static_cast<std::size_t>(c * depth / 8)];
+      at[0] = value;
+      if (depth == 16) at[1] = static_cast<png_byte>(~value);
+    }
+  }
+  for (std::size_t y = 0; y < 480; ++y) rows[y] = &pixels[y * 640 * bytes];
+  png_set_rows(png, info, rows.data());
+  png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(file);
+}
+
+// The comparison reads any PNG as its pixels are stored, whoever wrote it; a damaged
+// one is a reason, not a crash.
+TEST_F(Screenshots, ComparisonReadsEveryFormatAndRefusesDamage) {
+  VXPopenwindow("t", nullptr, nullptr, "--vx-backend=headless", 1);
+  drawpattern(5);
+  int x = 0, y = 0;
+  std::string why;
+  for (auto [channels, depth, interlaced] :
+       {std::tuple{3, 8, true}, {4, 8, false}, {3, 16, false}}) {
+    writeas("other.png", channels, depth, interlaced);
+    EXPECT_EQ(vx::platform::comparepng("other.png", &x, &y, &why), 0) << channels << depth << why;
+  }
+  ASSERT_TRUE(vx::platform::writepng("shot.png"));
+  std::string whole = vxtest::readfile("shot.png");
+  vxtest::writefile("cut.png", whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(vx::platform::comparepng("cut.png", &x, &y, &why), -1);
+  EXPECT_EQ(why.rfind("Damaged PNG file (", 0), 0u) << why;
 }
 
 TEST_F(Screenshots, ReplayLineTakesTheFrameAsItIsWhenReached) {
