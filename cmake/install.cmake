@@ -24,17 +24,21 @@ install(FILES ${PROJECT_BINARY_DIR}/vxConfig.cmake ${PROJECT_BINARY_DIR}/vxConfi
         DESTINATION ${VX_CMAKEDIR})
 export(EXPORT vxTargets NAMESPACE vx:: FILE ${PROJECT_BINARY_DIR}/vxTargets.cmake)
 
-# pkg-config: a static vx lists what a static link needs as private, for
-# pkg-config --static: system libraries only, no other package.
+# pkg-config: what a link with vx needs besides it, system libraries only, no other
+# package. SDL2 is not among them: the library loads it when the first window opens. A
+# program written in C and linked by the C compiler needs the C++ runtime too (lib/). A
+# static vx needs them on every link, so they stand in Libs and the plain form links; a
+# shared one brings them itself, so they are private.
+set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
+list(REMOVE_DUPLICATES libraries)
+list(TRANSFORM libraries PREPEND -l)
+list(JOIN libraries " " needed)
 if(BUILD_SHARED_LIBS)
-  set(VX_PC_LIBS_PRIVATE "")
+  set(VX_PC_LIBS "")
+  set(VX_PC_LIBS_PRIVATE "${needed}")
 else()
-  # SDL2 is not among them: the library loads it when the first window opens. A program
-  # written in C and linked by the C compiler needs the C++ runtime too (lib/).
-  set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
-  list(REMOVE_DUPLICATES libraries)
-  list(TRANSFORM libraries PREPEND -l)
-  list(JOIN libraries " " VX_PC_LIBS_PRIVATE)
+  set(VX_PC_LIBS " ${needed}")
+  set(VX_PC_LIBS_PRIVATE "")
 endif()
 # The file finds the prefix from where it lies, so an installed tree can be moved.
 file(RELATIVE_PATH VX_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)

@@ -8,8 +8,8 @@
  * Sections, in the order an application uses them:
  *    1. Codes and records    the version, event, key and drag codes, the event record
  *    2. Bringing up          the command line, VXinterfaceinit, the event loop, logs, files
- *    3. Callbacks            the callback table, functions and the keyboard handler,
- *                            the last action
+ *    3. Callbacks            the callback table, functions, the keyboard and close
+ *                            handlers, the last action
  *    4. Windows and buttons  windows, buttons, drag areas, fields, the pointer
  *    5. Drawing              colours and figures in the current window
  *    6. Text and messages    fonts, text and numbers, messages, alerts, help, version
@@ -96,7 +96,8 @@ void VXinterfaceinit(const char* title, const char* file, int bstore, const char
 
 /* Runs the program: checks for a mouse, then dispatches events for ever, the window's
  * first paint first. The program ends through a quit callback (VXinterfaceexit), the
- * window's close box, the end of a replay script, or a fatal error. */
+ * window's close box (unless a close handler is set), the end of a replay script, or a
+ * fatal error. */
 void VXmainloop(void) VX_NORETURN;
 
 /* From inside a callback: dispatches the presses, releases, keys and repaints that are
@@ -231,6 +232,11 @@ void VXsetkeyboardhandler(const char* function);
 
 /* Leaves keys without a handler. */
 void VXclearkeyboardhandler(void);
+
+/* After VXinterfaceinit: names a name callback of the table that the close box and a
+ * replay script's quit line call, with the main window's name, instead of ending the
+ * program; it decides (VXinterfaceexit ends it). Null: they end it again. */
+void VXsetclosehandler(const char* function);
 
 /* What the user did last (VXgetlastaction). */
 typedef struct VXlastaction {
@@ -511,6 +517,13 @@ int VXgetmenuitemindex(const char* popup, const char* item);
 /* An item's name by index; null outside the items. */
 const char* VXgetmenuitemname(const char* popup, int index);
 
+/* An item's state (1 enabled, 0 disabled, -1 hidden) and check mark (1 or 0): 1 when the
+ * popup and item are there, 0 (nothing reported) when not. Null outputs are skipped. */
+int VXgetiteminfo(const char* popup, const char* item, int* state, int* checked);
+
+/* The name of the popup that is open, or null when none is. */
+const char* VXgetopenpopup(void);
+
 /* ---- 8. State ---------------------------------------------------------------------- */
 
 /* The state of the interface (levels and states of windows, buttons, popups and items,
@@ -521,8 +534,8 @@ const char* VXgetmenuitemname(const char* popup, int index);
 /* Writes the state to the stream. */
 void VXsavestate(FILE* stream);
 
-/* Reads the state back from the stream. */
-void VXloadstate(FILE* stream);
+/* Reads the state back from the stream: 1 when every value was read and taken, else 0. */
+int VXloadstate(FILE* stream);
 
 /* ---- 9. Pictures ------------------------------------------------------------------- */
 

@@ -1,6 +1,7 @@
 // Joining the layers.
 #include "layers.h"
 
+#include "events/close.h"
 #include "events/state.h"
 #include "model/colors.h"
 #include "model/load.h"
@@ -31,6 +32,7 @@ void connectlayers() {
   setboldwidth(measurebold);
   setpopupmessage(remembermessage, showremembered);
   VXPsetdrawlevel(drawinglevel);
+  VXPsetquithandler(closeasked);
 }
 
 void resetlayers() {

@@ -50,13 +50,15 @@ cmake -S examples/first -B "$out/first-buildtree" -G Ninja "-Dvx_DIR=$root/build
 cmake --build "$out/first-buildtree" -j "$jobs"
 ctest --test-dir "$out/first-buildtree" --output-on-failure --timeout 120
 
-echo "== installed: a C program built with cc and pkg-config"
+echo "== installed: a C program built with cc and pkg-config, with and without --static"
 mkdir -p "$out/cc"
-# shellcheck disable=SC2046  # the flags are words
-cc -std=c11 -Wall -Wextra -Werror examples/first/first.c -o "$out/cc/first" \
-  $(PKG_CONFIG_PATH="$root/$out/static/lib/pkgconfig" pkg-config --static --cflags --libs vx)
 cp examples/first/first.inf "$out/cc/"
-(cd "$out/cc" && ./first --vx-backend=headless "--vx-replay=$root/examples/first/first.replay")
+for static in "" --static; do
+  # shellcheck disable=SC2046  # the flags are words
+  cc -std=c11 -Wall -Wextra -Werror examples/first/first.c -o "$out/cc/first" \
+    $(PKG_CONFIG_PATH="$root/$out/static/lib/pkgconfig" pkg-config $static --cflags --libs vx)
+  (cd "$out/cc" && ./first --vx-backend=headless "--vx-replay=$root/examples/first/first.replay")
+done
 
 echo "== installed: the shared library"
 cmake -S . -B build/shared -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_SHARED_LIBS=ON \

@@ -7,6 +7,7 @@
 #include "model/labelescapes.h"
 #include "model/language.h"
 #include "model/scanner.h"
+#include "render/buttons.h"
 #include "render/popups.h"
 #include "vx.h"
 
@@ -168,37 +169,56 @@ void Linter::button(const vx::ReadStatement& s) {
          std::string(kind) + " " + quoted(v[0].text) + " " + box(left, top, width, height) +
              pastwindow(),
          "outside");
-  if (!drag) labelwidth(s, width);
+  if (!drag) labelwidth(s, left, width);
 }
 
-// The label as the button draws it: escapes taken out, "@" breaking it in two.
-void Linter::labelwidth(const vx::ReadStatement& s, long long width) {
+// The label as the button draws it: escapes taken out, "@" breaking it in two, placed
+// by the library's own rule.
+void Linter::labelwidth(const vx::ReadStatement& s, long long left, long long width) {
   const vx::ReadValue& written = s.values[1];
   std::string label = text(written);
   int arrow = vx::removeescapes(label.data());
   label.resize(std::strlen(label.c_str()));
   if (label == "@@") return;
-  int font = s.grammar->variant == 1 ? VXFONTBOLD : VXFONTNORMAL;
   std::size_t at = label.find('@');
-  std::string first = label.substr(0, at);
-  if (first.size() > KEPTLINE)
+  if (at != std::string::npos && at > KEPTLINE)
     warn(written.at,
-         "the label's first line has " + str(static_cast<long long>(first.size())) +
+         "the label's first line has " + str(static_cast<long long>(at)) +
              " characters; only the first " + str(KEPTLINE) + " are drawn",
          "name-length");
-  int wide = textwidth(first.substr(0, KEPTLINE), font);
-  if (at != std::string::npos) wide = std::max(wide, textwidth(label.substr(at + 1), font));
-  // The arrow takes the button's width less 8, 4 pixels after the text.
-  long long need = wide + (arrow != 0 ? width - 4 : 0);
+  int font = s.grammar->variant == 1 ? VXFONTBOLD : VXFONTNORMAL;
   char justify = s.values[13].text[0];
-  long long room = justify == 'L' ? width - 5 : justify == 'R' ? width - 6 : width;
-  if (need <= room) return;
+  if (justify != 'L' && justify != 'R') justify = 'C';
+  VXsetfont(font);
+  const vx::LabelPlace p = vx::placelabel(left, s.values[3].number, width, s.values[5].number,
+                                          label.c_str(), arrow, justify);
+  // What is drawn, from its leftmost to its rightmost column.
+  long long from = p.arrow ? p.arrowleft : VXPFAR,
+            to = p.arrow ? p.arrowleft + p.arrowside : -VXPFAR;
+  for (int k = 0; k < p.lines; k++) {
+    if (p.width[k] <= 0) continue;
+    from = std::min<long long>(from, p.left[k]);
+    to = std::max<long long>(to, p.left[k] + p.width[k]);
+  }
+  if (from > to) return;
   std::string what = "label |" + text(written) + "| ";
-  what += arrow != 0 ? "and its arrow need " : "needs ";
-  warn(written.at,
-       what + str(need) + " pixels in the " + (font == VXFONTBOLD ? "bold" : "normal") +
-           " font; button " + quoted(s.values[0].text) + " has room for " + str(room),
-       "label-width");
+  what += p.arrow ? "and its arrow " : "";
+  // The room the justification leaves: 5 pixels before a left-justified label, 6 after a
+  // right-justified one.
+  long long room = justify == 'L' ? width - 5 : justify == 'R' ? width - 6 : width;
+  if (to - from > room) {
+    warn(written.at,
+         what + (p.arrow ? "need " : "needs ") + str(to - from) + " pixels in the " +
+             (font == VXFONTBOLD ? "bold" : "normal") + " font; button " +
+             quoted(s.values[0].text) + " has room for " + str(room),
+         "label-width");
+  } else if (from < left || to > left + width) {
+    warn(written.at,
+         what + (p.arrow ? "are" : "is") + " drawn over x = " + str(from) + " to " + str(to - 1) +
+             ", past the " + (from < left ? "left" : "right") + " edge of button " +
+             quoted(s.values[0].text) + " (x = " + str(left) + " to " + str(left + width - 1) + ")",
+         "outside");
+  }
 }
 
 void Linter::label(const vx::ReadStatement& s) {

@@ -65,7 +65,7 @@ class Linter {
   void components(const vx::ReadStatement& s);
   void window(const vx::ReadStatement& s);
   void button(const vx::ReadStatement& s);
-  void labelwidth(const vx::ReadStatement& s, long long width);
+  void labelwidth(const vx::ReadStatement& s, long long left, long long width);
   void label(const vx::ReadStatement& s);
   void rect(const vx::ReadStatement& s);
   void line(const vx::ReadStatement& s);

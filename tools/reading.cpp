@@ -23,7 +23,7 @@ bool issyntax(const char* format) {
   for (const char* syntax :
        {reports::UNKNOWNSTATEMENT, reports::NOTASTATEMENT, reports::NOPARENTHESIS,
         reports::UNCLOSED, reports::UNEXPECTED, reports::VALUECOUNT, reports::VALUEKIND,
-        reports::KEYWORDVALUE, reports::NOSTATEMENT, reports::PARSEERROR})
+        reports::KEYWORDVALUE, reports::GLUEDVALUE, reports::NOSTATEMENT, reports::PARSEERROR})
     if (format == syntax) return true;
   return false;
 }

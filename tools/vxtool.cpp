@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands.h"
+#include "core/log.h"
 #include "vx.h"
 
 namespace vxtool {
@@ -43,7 +44,9 @@ constexpr char OVERVIEW[] =
     "  compare  tell whether two PNG pictures show the same pixels\n"
     "\n"
     "Bad arguments print the usage and the status is 2; a file that cannot be read or\n"
-    "used, or output that cannot be written, prints why and the status is nonzero.\n";
+    "used, or output that cannot be written, prints why and the status is nonzero. The\n"
+    "library's reports, which a program writes to error.log, go to standard error: vxtool\n"
+    "writes no log files.\n";
 
 struct Command {
   const char* name;
@@ -109,6 +112,8 @@ int flushed(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A tool run in any folder leaves no logs in it; its user reads the terminal.
+  vx::setlogstream(stderr);
   // Every failure ends with a message and a status, never an abort.
   try {
     return flushed(run(argc, argv));

@@ -39,7 +39,7 @@ void readout(const char* name, std::string& shown, const std::string& text, Writ
 
 double flow() {
   double perminute = state.speed * LITRESPERREV;
-  return state.cubic ? perminute * 60 / 1000 : perminute;
+  return option("units") ? perminute * 60 / 1000 : perminute;
 }
 
 void drawslider() {
@@ -93,16 +93,17 @@ void drawpump(bool all) {
     }
     readout("speed", drawn.speed, fixed(state.speed),
             [](int x, int y) { VXwwritelong(0, x, y, state.speed); });
-    int precision = state.cubic ? 2 : 1;
+    int cubic = option("units") ? 1 : 0;
+    int precision = cubic != 0 ? 2 : 1;
     readout("flow", drawn.flow, fixed(flow(), precision),
             [precision](int x, int y) { VXwwritefloat(0, precision, x, y, flow()); });
-    if (drawn.cubic != state.cubic) {
-      drawn.cubic = state.cubic;
+    if (drawn.cubic != cubic) {
+      drawn.cubic = cubic;
       Box unit = field("flowunit");
       VXwclearrect(unit.left - 1, unit.top - 1, unit.width + 2, unit.height + 2);
       VXsetfont(VXFONTNORMAL);
       VXsetcolor(unit.color);
-      VXwwritetext(unit.left, baseline(unit), state.cubic ? "m3/h" : "l/min");
+      VXwwritetext(unit.left, baseline(unit), cubic != 0 ? "m3/h" : "l/min");
     }
   });
   if (!all) return;
@@ -216,10 +217,10 @@ int trim_func(int x, int, int code, const char*) {
   return 1;
 }
 
+// A check list's item is checked or not by the time it is called.
 int units_func(const char*) {
-  state.cubic = !state.cubic;
   drawpump(false);
-  logevent("Flow shown", state.cubic ? "in m3/h" : "in l/min");
+  logevent("Flow shown", option("units") ? "in m3/h" : "in l/min");
   return 1;
 }
 

@@ -22,21 +22,18 @@ constexpr int TICKSPERMINUTE = 60 * 100;  // the library's timer ticks every 10 
 
 // What the program keeps between callbacks. The first group is saved in the state file
 // after the interface's own state, which holds the rest that lasts: whether the pump
-// runs (the Stop button's state) and whether the legend shows (its window's level).
+// runs (the Stop button's state), whether the legend shows (its window's level) and the
+// options (the check marks of their menu, read with option()).
 struct State {
   int setpoint = 1200;
   int zoom = 3;        // magnification of the plan: 3, 6 or 9
   int c0 = 0, r0 = 0;  // the plan's first column and row on screen
-  bool cubic = false;  // flow in m3/h rather than l/min
-  bool grid = false;
   int starts = 0;
   double pumped = 0;  // litres
   int runticks = 0;
 
   bool running = false;
-  bool legend = true;  // the legend should be shown once the menu over the plan is gone
   int speed = 0;
-  bool menuopen = false;   // a popup is up: the live parts wait
   bool planstale = false;  // an option changed the plan while its menu lay over it
   bool alertdue = false;   // the state file was unusable: the alert says so
   std::string datadir;
@@ -89,6 +86,9 @@ void inwindow(const char* window, Draw draw) {
   VXselectwindow(was.c_str());
 }
 bool shown(const char* window);
+// Whether an item of the options menu is checked: "units" (flow in m3/h rather than
+// l/min), "grid" or "legend" (the legend should show once the menu is gone).
+bool option(const char* item);
 // No modal window and no menu is up: what lies under them may be drawn.
 bool quiet();
 

@@ -86,7 +86,7 @@ void drawplan() {
     Area a = area();
     VXdrawpicture(&plan, a.left, a.top, a.width, a.height, state.c0, state.r0, state.zoom,
                   mapvalue);
-    if (state.grid) drawgrid(a);
+    if (option("grid")) drawgrid(a);
   });
   VXframedragarea("site", "plan", colors.dark, colors.light);
   // The legend lies over the plan, so it is drawn after it.
@@ -117,7 +117,6 @@ int plan_func(int x, int y, int code, const char*) {
       left += a.left + x;
       top += a.top + y;
       VXsetmenuorigin("zoom", &left, &top);
-      state.menuopen = true;
       VXopenpopup("zoom");
       break;
     }
@@ -127,7 +126,6 @@ int plan_func(int x, int y, int code, const char*) {
 }
 
 int zoom_func(const char* name) {
-  state.menuopen = false;
   int factor = 3 * (VXgetmenuitemindex("zoom", name) + 1);
   Area a = area();
   setview(factor, picked.column - a.width / factor / 2, picked.row - a.height / factor / 2);
@@ -143,28 +141,23 @@ int zoom_func(const char* name) {
 // The options menu lies over the plan's top edge: the plan is drawn again, and the
 // legend shown or hidden, once the menu has gone.
 int grid_func(const char*) {
-  state.grid = !state.grid;
   state.planstale = true;
-  logevent("Grid", state.grid ? "shown" : "hidden");
+  logevent("Grid", option("grid") ? "shown" : "hidden");
   return 1;
 }
 
 int legend_func(const char*) {
-  state.legend = !state.legend;
   state.planstale = true;
-  logevent("Legend", state.legend ? "shown" : "hidden");
+  logevent("Legend", option("legend") ? "shown" : "hidden");
   return 1;
 }
 
-int options_menu(const char*) {
-  state.menuopen = true;
-  return 1;
-}
+int options_menu(const char*) { return 1; }
 
 int menu_closed() {
-  state.menuopen = false;
-  if (state.legend != shown("legend")) {
-    if (state.legend) {
+  bool legend = option("legend");
+  if (legend != shown("legend")) {
+    if (legend) {
       VXshowwindow("legend", 0, 0);
     } else {
       VXhidewindow("legend");

@@ -51,14 +51,22 @@ bool shown(const char* window) {
   return level != 0;
 }
 
-bool quiet() { return !state.menuopen && !shown("confirm") && !shown("help") && !shown("alert"); }
+bool option(const char* item) {
+  int checked = 0;
+  VXgetiteminfo("options", item, nullptr, &checked);
+  return checked == 1;
+}
+
+bool quiet() {
+  return VXgetopenpopup() == nullptr && !shown("confirm") && !shown("help") && !shown("alert");
+}
 
 namespace {
 
 // The panel's own values follow the interface's, as 4-byte little-endian integers
 // after a tag, so that a file of another program is not taken for one of ours.
-constexpr std::int32_t TAG = 0x314C4E50;  // "PNL1"
-constexpr int OWNVALUES = 10;
+constexpr std::int32_t TAG = 0x324C4E50;  // "PNL2"
+constexpr int OWNVALUES = 8;
 
 bool put(std::FILE* file, std::int32_t value) {
   auto v = static_cast<std::uint32_t>(value);
@@ -120,8 +128,6 @@ bool savestate(const char* path) {
       state.zoom,
       state.c0,
       state.r0,
-      state.cubic,
-      state.grid,
       state.starts,
       static_cast<std::int32_t>(state.pumped),
       state.runticks,
@@ -136,25 +142,25 @@ bool loadstate(const char* path) {
   if (!std::filesystem::exists(path, ignored)) return true;
   std::FILE* file = VXopenfile(path, "rb");
   if (file == nullptr) return false;
-  // The whole file is checked before anything is taken from it: a file of another
-  // description, or a damaged one, leaves the panel as it starts.
+  // The whole file is checked before the panel's values are taken from it: a file of
+  // another description, a damaged one, or one whose interface values the library does
+  // not take, leaves them as they start.
   long head = interfacebytes();
   std::int32_t own[OWNVALUES] = {};
   bool usable = head >= 0 && VXfilesize(file) == head + 4L * OWNVALUES &&
                 std::fseek(file, head, SEEK_SET) == 0;
   for (std::int32_t& value : own) usable = usable && get(file, &value);
   usable = usable && own[0] == TAG && within(own[1], 0, SETPOINTMAX) &&
-           (own[2] == 3 || own[2] == 6 || own[2] == 9) && within(own[5], 0, 1) &&
-           within(own[6], 0, 1) && own[7] >= 0 && own[8] >= 0 && own[9] >= 0;
+           (own[2] == 3 || own[2] == 6 || own[2] == 9) && own[5] >= 0 && own[6] >= 0 && own[7] >= 0;
   if (usable) {
     std::rewind(file);
-    VXloadstate(file);
+    usable = VXloadstate(file) == 1;
+  }
+  if (usable) {
     state.setpoint = own[1] / SETPOINTSTEP * SETPOINTSTEP;
-    state.cubic = own[5] != 0;
-    state.grid = own[6] != 0;
-    state.starts = own[7];
-    state.pumped = own[8];
-    state.runticks = own[9];
+    state.starts = own[5];
+    state.pumped = own[6];
+    state.runticks = own[7];
     setview(own[2], own[3], own[4]);
   }
   std::fclose(file);
@@ -171,6 +177,8 @@ void start(const Setup& setup, const char* commandline) {
   VXsetfunctiontable(TABLE, TABLESIZE);
   VXinterfaceinit("Feed pump station 4", datafile("panel.inf").c_str(), BSTORE, "w", 256, nullptr,
                   nullptr, commandline, 1);
+  // Closing the window saves, as Quit does.
+  VXsetclosehandler("quit_func");
   lookupcolors();
   std::error_code ignored;
   bool saved = std::filesystem::exists(state.statefile, ignored);
@@ -182,11 +190,10 @@ void start(const Setup& setup, const char* commandline) {
     logevent("Saved state unusable", "the defaults were taken");
     state.alertdue = true;
   }
-  // The interface's state says whether the pump runs and the legend shows.
+  // The interface's state says whether the pump runs.
   int stop = 0;
   VXgetbuttoninfo("pump", "stop", nullptr, nullptr, nullptr, nullptr, &stop);
   state.running = stop == 1;
-  state.legend = shown("legend");
 }
 
 void run(const Setup& setup, const char* commandline) {

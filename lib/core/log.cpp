@@ -18,11 +18,13 @@ namespace {
 // from one bring-up to the next, as the log mode asks.
 struct CoreState {
   std::FILE* errorlog = nullptr;
+  std::FILE* logstream = nullptr;  // in place of the error log's file, for tools
   std::FILE* outputlog = nullptr;
   bool outputfailed = false;  // a failed write to the output log was reported
   int fatalpause = vx::FATALPAUSE;
   vx::ReportHook reporthook = nullptr;
   void (*fatalteardown)() = nullptr;
+  vx::FatalNote fatalnote = nullptr;
 } core;
 
 }  // namespace
@@ -33,6 +35,10 @@ void vx::setreporthook(ReportHook hook) { core.reporthook = hook; }
 
 void vx::setfatalteardown(void (*teardown)()) { core.fatalteardown = teardown; }
 
+void vx::setfatalnote(FatalNote note) { core.fatalnote = note; }
+
+void vx::setlogstream(std::FILE* stream) { core.logstream = stream; }
+
 void vx::closelogs() {
   if (core.errorlog != nullptr) std::fclose(core.errorlog);
   if (core.outputlog != nullptr) std::fclose(core.outputlog);
@@ -41,7 +47,7 @@ void vx::closelogs() {
 }
 
 extern "C" int VXopenerrorlog(const char* mode) {
-  if (core.errorlog != nullptr) return 1;
+  if (core.errorlog != nullptr || core.logstream != nullptr) return 1;
   if (mode == nullptr) return 0;
   core.errorlog = std::fopen("error.log", mode);
   if (core.errorlog == nullptr) return 0;
@@ -100,6 +106,10 @@ void write(std::FILE* out, const std::string& text) {
 // Every log line goes through here: the error log is opened when it is not yet, and a
 // log that cannot be opened ends the program.
 void logline(const std::string& text) {
+  if (core.logstream != nullptr) {
+    write(core.logstream, text);
+    return;
+  }
   if (core.errorlog == nullptr && VXopenerrorlog("w") == 0) {
     std::fputs("Unable to write to error.log\n", stdout);
     std::fflush(stdout);
@@ -115,14 +125,20 @@ void logline(const std::string& text) {
 [[noreturn]] void die(int status, std::FILE* out, const std::string& text) {
   logline(text);
   if (core.fatalteardown != nullptr) core.fatalteardown();
-  std::fclose(core.errorlog);
+  if (core.errorlog != nullptr) std::fclose(core.errorlog);
   core.errorlog = nullptr;
   if (core.outputlog != nullptr) {
     std::fclose(core.outputlog);
     core.outputlog = nullptr;
   }
   std::fflush(stdout);
-  write(out, text);
+  if (core.logstream == nullptr) write(out, text);
+  if (core.fatalnote != nullptr) {
+    vx::FatalNote note = core.fatalnote;
+    core.fatalnote = nullptr;  // once, whatever the note does
+    note(text.c_str());
+    std::fflush(stderr);
+  }
   if (core.fatalpause > 0) std::this_thread::sleep_for(std::chrono::milliseconds(core.fatalpause));
   std::exit(status);
 }
@@ -161,4 +177,15 @@ void vx::toolkitfatal(const char* format, ...) {
   va_end(args);
   hooked(-1, text);
   die(-1, stderr, text);
+}
+
+void vx::notice(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = formatted(format, args);
+  va_end(args);
+  if (core.outputlog != nullptr)
+    VXoutput("%s", text.c_str());
+  else
+    VXerror(0, "%s", text.c_str());
 }

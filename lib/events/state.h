@@ -1,5 +1,5 @@
 // The event layer's state, all of it: the pointer, the press being held, the drag areas
-// under the pointer, the keyboard handler and the record of the last action.
+// under the pointer, the keyboard and close handlers and the record of the last action.
 #pragma once
 
 #include <array>
@@ -43,6 +43,7 @@ struct EventState {
   Press press;
   std::array<AreaSlot, MAXOVERLAP> inside{};
   const FunctionEntry* keyhandler = nullptr;
+  const FunctionEntry* closehandler = nullptr;  // asked instead of ending at the quit message
   bool fastpointer = false;  // Control-T: the arrow keys move the pointer further
   LastAction lastaction{};
 };
@@ -50,7 +51,7 @@ struct EventState {
 extern EventState events;
 
 // Everything as an interface just brought up has it: no press, no drag area under the
-// pointer, no keyboard handler, no last action.
+// pointer, no keyboard or close handler, no last action.
 void resetevents();
 
 }  // namespace vx

@@ -22,7 +22,8 @@ int boldwidth(const char* text);
 
 // Reads the file once, then counts its statements, allocates every table at its final
 // size and fills them in file order. The colour count must be set first. Every failure
-// is fatal.
+// is fatal, and its report also goes to standard error as PATH:LINE:COLUMN: error: TEXT
+// (for a file that cannot be read, PATH: error: and why).
 void loaddescription(const char* path);
 
 // The same for a description already in memory.

@@ -49,6 +49,13 @@ bool readvalues(const Grammar& g, LoadState& l, RecordedStatement& r) {
   }
 }
 
+// In an application: the report of the line, at the token that fits no form.
+[[noreturn]] void parseerror(LoadState& l) {
+  l.failedat = modelstate.scanner.tokenstart;
+  l.failedmessage = reports::PARSEERROR;
+  scanner::erroronline(reports::PARSEERROR);
+}
+
 // Forgets the statements and values recorded from `statement` on.
 void droprecord(LoadState& l, std::size_t statements, std::uint32_t values) {
   l.statements.resize(statements);
@@ -94,12 +101,13 @@ void readstatements() {
     any = true;
     const Grammar* g = grammarfor(code, token.number);
     RecordedStatement r{g, static_cast<std::uint32_t>(l.values.size()), 0, 0, 0, 0};
+    r.start = modelstate.scanner.tokenstart;
     if (reporting) {
       l.starts.push_back(scanner::tokenorigin());
       l.written.clear();
     }
     if (g == nullptr || (g->takesvalues() && !readvalues(*g, l, r))) {
-      if (!reporting) scanner::erroronline(reports::PARSEERROR);
+      if (!reporting) parseerror(l);
       droprecord(l, l.statements.size(), r.first);
       scanner::rewind(before);
       explainstatement();
@@ -114,7 +122,7 @@ void readstatements() {
     count(l);
   }
   if (!any) {
-    if (!reporting) scanner::erroronline(reports::PARSEERROR);
+    if (!reporting) parseerror(l);
     syntaxreport(scanner::endplace(), reports::NOSTATEMENT, reports::NOSTATEMENT, nullptr);
   }
 }

@@ -28,20 +28,33 @@ __attribute__((format(printf, 1, 0))) std::string formatted(const char* format, 
   return text;
 }
 
+// Where value `at` of the statement acting (a text's bar), or the WHOLE statement, begins
+// in the text.
+std::size_t textoffset(int at) {
+  const LoadState& l = loading();
+  const RecordedStatement& r = l.statements[l.acting];
+  if (at == WHOLE) return r.start;
+  const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(at)];
+  auto offset = static_cast<std::size_t>(v.text - modelstate.scanner.input);
+  return r.grammar->forms[r.form].kinds[at] == kind::TEXT ? offset - 1 : offset;
+}
+
 void tosink(bool error, int at, const std::string& text, const char* format,
             std::string_view subject = {}, const char* kind = nullptr) {
   const LoadState& l = loading();
-  const RecordedStatement& r = l.statements[l.acting];
   // The places are found again from where the statement begins.
-  const StatementStart& start = l.starts[l.acting];
-  std::size_t offset = start.offset;
-  if (at != WHOLE) {
-    const ValueToken& v = l.values[r.first + static_cast<std::uint32_t>(at)];
-    offset = static_cast<std::size_t>(v.text - modelstate.scanner.input);
-    if (r.grammar->forms[r.form].kinds[at] == kind::TEXT) offset--;  // its bar
-  }
-  Place place = scanner::placefrom(start, offset);
-  l.sink->report({error, l.file, place, text, format, subject, kind, r.grammar});
+  Place place = scanner::placefrom(l.starts[l.acting], textoffset(at));
+  l.sink->report(
+      {error, l.file, place, text, format, subject, kind, l.statements[l.acting].grammar});
+}
+
+// In an application, where the fatal report that follows stands, for its line on
+// standard error.
+void failat(int at, const char* message = nullptr) {
+  LoadState& l = loading();
+  // Tests call a statement's parts with no statement acting.
+  if (l.acting < l.statements.size()) l.failedat = textoffset(at);
+  l.failedmessage = message;
 }
 
 }  // namespace
@@ -63,7 +76,10 @@ void refuse(int at, const char* format, ...) {
   va_start(args, format);
   std::string text = formatted(format, args);
   va_end(args);
-  if (!reporting()) fatal("%s", text.c_str());
+  if (!reporting()) {
+    failat(at);
+    fatal("%s", text.c_str());
+  }
   tosink(true, at, text, format);
   abandon();
 }
@@ -72,6 +88,7 @@ void refuseonline(const char* message) {
   if (!reporting()) {
     const LoadState& l = loading();
     const RecordedStatement& r = l.statements[l.acting];
+    failat(WHOLE, message);
     scanner::reportat(r.line, r.linestart);
     scanner::erroronline(message);
   }
@@ -93,7 +110,10 @@ void warn(int at, const char* format, ...) {
 bool colorat(int at, std::string_view name, Color* color) {
   if (findcolor(name, color)) return true;
   std::string shown(name);
-  if (!reporting()) fatal(reports::COLORNOTFOUND, shown.c_str());
+  if (!reporting()) {
+    failat(at);
+    fatal(reports::COLORNOTFOUND, shown.c_str());
+  }
   tosink(true, at, formatreport(reports::COLORNOTFOUND, shown.c_str()), reports::COLORNOTFOUND,
          name);
   *color = 0;
@@ -104,7 +124,10 @@ int popupat(int at, std::string_view name, int popups) {
   int found = getname(model.Popups, popups, name);
   if (found >= 0) return found;
   std::string shown(name);
-  if (!reporting()) notfound("popup", shown.c_str());
+  if (!reporting()) {
+    failat(at);
+    notfound("popup", shown.c_str());
+  }
   tosink(true, at, formatreport(reports::NOTFOUND, "popup", shown.c_str()), reports::NOTFOUND, name,
          "popup");
   return -1;
@@ -116,6 +139,7 @@ const FunctionEntry* functionat(int at, std::string_view name, VXform role, bool
   if (entry != nullptr && serves(entry, role)) return entry;
   std::string text, shown(name);
   const char* format = reports::NOTFOUND;
+  if (!reporting()) failat(at);
   if (entry == nullptr) {
     if (!reporting()) notfound("function", shown.c_str());
     text = formatreport(reports::NOTFOUND, "function", shown.c_str());

@@ -74,6 +74,8 @@ inline constexpr char KEYWORDVALUE[] =
     "value %d of %s (%s) must be %s; found %s, which cannot "
     "be a name";
 inline constexpr char NOSTATEMENT[] = "the file holds no statement";
+// The kind the value must be, and a number with the word written right after it ("4x4").
+inline constexpr char GLUEDVALUE[] = "expected %s, found '%s'";
 
 // Tokens DESCRIBED.
 inline constexpr char ENDOFFILE[] = "the end of the file";

@@ -99,7 +99,11 @@ struct RecordedStatement {
   std::uint8_t count;
   int line;               // the line the library's reports give it, from 0
   std::size_t linestart;  // where that line starts in the text
+  std::size_t start = 0;  // where its first token starts in the text
 };
+
+// An application's fatal report that stands nowhere in particular.
+constexpr std::size_t NOWHERE = ~std::size_t{0};
 
 // What a load keeps while it runs. The reporting mode's sink gets every report with its
 // place; without one, the first error ends the program.
@@ -120,6 +124,11 @@ struct LoadState {
   LoadSink* sink = nullptr;
   const char* file = "";   // the name the reports give
   std::size_t acting = 0;  // the statement being counted or filled
+  // For an application's fatal report's line on standard error: where in the text it
+  // stands, an error-on-line report's message, and why the file could not be read.
+  std::size_t failedat = NOWHERE;
+  const char* failedmessage = nullptr;
+  int openerror = 0;
 };
 
 // The scanner's place in the text.

@@ -2,6 +2,7 @@
 #include "model/syntaxreports.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/language.h"
@@ -24,6 +25,7 @@ struct Token {
   int length;
   bool unclosed;
   sc::Mark before;
+  std::size_t start, end;  // its characters in the text
 };
 
 Token take() {
@@ -33,6 +35,8 @@ Token take() {
   t.at = sc::tokenplace();
   t.length = sc::tokenlength();
   t.unclosed = sc::tokenunclosed();
+  t.start = modelstate.scanner.tokenstart;
+  t.end = modelstate.scanner.tokenend;
   return t;
 }
 
@@ -91,6 +95,10 @@ bool opens(const Token& t) {
 bool isvalue(int code) {
   return code == sc::NUMBER || code == sc::TEXT || code == sc::NAME || sc::iskeyword(code);
 }
+
+// A number and the word right after it, with no blank between ("4x4", "12px"), which
+// the scanner reads as two values; a number or word right after those goes with them.
+constexpr int GLUED = -1;
 
 // Past a ")", or up to the next statement or the end; with a line, also up to the
 // first token on a later line.
@@ -153,6 +161,7 @@ class Explainer {
         return;
       }
       values_.push_back({t.code, t.value.number, t.value.view(), t.at, t.unclosed});
+      spans_.push_back({t.start, t.end});
       last = t;
     }
   }
@@ -206,12 +215,46 @@ class Explainer {
     report(at, formatreport(reports::UNCLOSED, open.at.line), reports::UNCLOSED);
   }
 
-  // The form of the statement's length, and its values' kinds.
-  void check(const Token& close) {
+  // The values as one who wrote them meant them: each number with the words written
+  // right after it taken as one value; run[k] is the value that the k-th read is part of.
+  std::vector<ReadValue> glue(std::vector<std::size_t>& run) const {
+    std::vector<ReadValue> glued;
+    for (std::size_t k = 0; k < values_.size(); k++) {
+      const ReadValue& v = values_[k];
+      bool joins = k > 0 && spans_[k].first == spans_[k - 1].second &&
+                   (v.token == sc::NAME || v.token == sc::NUMBER || sc::iskeyword(v.token)) &&
+                   (glued.back().token == GLUED ||
+                    (values_[k - 1].token == sc::NUMBER && v.token != sc::NUMBER));
+      if (joins) {
+        ReadValue& g = glued.back();
+        g.token = GLUED;
+        g.text = {modelstate.scanner.input + spans_[run[k - 1]].first,
+                  spans_[k].second - spans_[run[k - 1]].first};
+        run.push_back(run[k - 1]);
+      } else {
+        glued.push_back(v);
+        run.push_back(k);
+      }
+    }
+    return glued;
+  }
+
+  const Form* formof(std::size_t count) const {
     const Form* form = nullptr;
-    int count = static_cast<int>(values_.size());
     for (const Form& f : grammar_->forms)
-      if (f.kinds != nullptr && f.count() == count) form = &f;
+      if (f.kinds != nullptr && static_cast<std::size_t>(f.count()) == count) form = &f;
+    return form;
+  }
+
+  // The form of the statement's length, and its values' kinds. A value that a number
+  // glued to a word breaks in two is reported as that one value.
+  void check(const Token& close) {
+    std::vector<std::size_t> run;
+    std::vector<ReadValue> glued = glue(run);
+    const Form* form = formof(values_.size());
+    bool asglued = form == nullptr && glued.size() < values_.size();
+    if (asglued) form = formof(glued.size());
+    int count = static_cast<int>(values_.size());
     if (form == nullptr) {
       const Form& longest = grammar_->forms[grammar_->forms[1].kinds != nullptr ? 1 : 0];
       std::string takes = std::to_string(grammar_->forms[0].count());
@@ -222,20 +265,27 @@ class Explainer {
              reports::VALUECOUNT);
       return;
     }
-    for (int k = 0; k < count; k++) {
-      const ReadValue& v = values_[static_cast<std::size_t>(k)];
+    const std::vector<ReadValue>& values = asglued ? glued : values_;
+    for (std::size_t k = 0; k < values.size(); k++) {
+      const ReadValue& v = values[k];
       if (tokenof(form->kinds[k]) == v.token) continue;
-      Token shown{v.token, {v.number, v.text.data(), v.text.size()}, v.at, 0, v.unclosed, {}};
-      std::string valuename(form->name(k));
       const char* must = kindwords(form->kinds[k]);
+      if (const ReadValue& g = asglued ? v : glued[run[k]]; g.token == GLUED) {
+        report(g.at, formatreport(reports::GLUEDVALUE, must, cut(g.text).c_str()),
+               reports::GLUEDVALUE);
+        return;
+      }
+      Token shown{v.token, {v.number, v.text.data(), v.text.size()}, v.at, 0, v.unclosed, {}, 0, 0};
+      std::string valuename(form->name(static_cast<int>(k)));
+      int number = static_cast<int>(k) + 1;
       if (sc::iskeyword(v.token))
         report(v.at,
-               formatreport(reports::KEYWORDVALUE, k + 1, name_, valuename.c_str(), must,
+               formatreport(reports::KEYWORDVALUE, number, name_, valuename.c_str(), must,
                             describe(shown).c_str()),
                reports::KEYWORDVALUE);
       else
         report(v.at,
-               formatreport(reports::VALUEKIND, k + 1, name_, valuename.c_str(), must,
+               formatreport(reports::VALUEKIND, number, name_, valuename.c_str(), must,
                             describe(shown).c_str()),
                reports::VALUEKIND);
       return;
@@ -256,6 +306,7 @@ class Explainer {
   Place start_;
   StatementStart origin_{};
   std::vector<ReadValue> values_;
+  std::vector<std::pair<std::size_t, std::size_t>> spans_;  // each value's characters
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
-// Opening popup menus and changing their items by name.
+// Opening popup menus, and reading and changing their items by name.
 #include "core/log.h"
 #include "events/state.h"
 #include "ops/lookup.h"
 #include "ops/messages.h"
 #include "render/popups.h"
+#include "render/state.h"
 #include "vx.h"
 
 using namespace vx;
@@ -23,6 +24,24 @@ const char* VXgetmenuitemname(const char* popup, int index) {
   const Popup& p = model.Popups[findpopup(popup)];
   if (index < 0 || index >= p.nitems) return nullptr;
   return p.item[index].name;
+}
+
+int VXgetiteminfo(const char* popup, const char* item, int* state, int* checked) {
+  // A question, not an order: a name that is not there is an answer.
+  if (popup == nullptr || item == nullptr) return 0;
+  int p = getname(model.Popups, model.npopups, popup);
+  if (p < 0) return 0;
+  const Popup& menu = model.Popups[p];
+  int i = getname(menu.item, menu.nitems, item);
+  if (i < 0) return 0;
+  put(state, menu.item[i].active);
+  put(checked, menu.item[i].checked);
+  return 1;
+}
+
+const char* VXgetopenpopup(void) {
+  int p = render.openedpopup;
+  return p >= 0 && p < model.npopups ? model.Popups[p].name : nullptr;
 }
 
 void VXenablemenuitem(const char* popup, const char* item) {

@@ -91,8 +91,9 @@ void VXsavestate(FILE* stream) {
     report(last.which, last.a, last.b);
 }
 
-void VXloadstate(FILE* stream) {
-  eachvalue([stream](int& field, int low, int high, Value which, int a, int b) {
+int VXloadstate(FILE* stream) {
+  bool whole = true;
+  eachvalue([stream, &whole](int& field, int low, int high, Value which, int a, int b) {
     int value = 0;
     // A value its field cannot hold comes from a damaged or foreign file: it is
     // reported like a failed read, and the field keeps what it had.
@@ -100,7 +101,9 @@ void VXloadstate(FILE* stream) {
       field = value;
       return;
     }
+    whole = false;
     VXerror(0, "Error while loading saved state of program.");
     fieldreport(which, a, b);
   });
+  return whole ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 // The event loop: the repaint, per-event functions, VXprocessevents from inside a
 // callback, and VXmainloop from the first paint to a quit callback.
+#include <cstdio>
 #include <string>
 
 #include "events/dispatch.h"
@@ -85,6 +86,47 @@ TEST_F(Loop, TheMainLoopRunsUntilAQuitCallback) {
       },
       ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(vxtest::readfile(vxtest::STDOUTFILE), "quit\n");
+}
+
+// A close handler that only says it was asked, and a button that takes it away.
+int asked(const char* window) {
+  std::printf("close %s\n", window);
+  return 0;
+}
+int forget(const char*) {
+  std::puts("forget");
+  VXsetclosehandler(nullptr);
+  return 0;
+}
+
+// A replay script's quit line is the quit message: the close handler is asked, with the
+// main window's name, and the program runs on; without one the quit line ends it. The
+// script's end ends it whatever the handler would say.
+TEST_F(Loop, AQuitLineAsksTheCloseHandlerAndTheScriptsEndStillEnds) {
+  EXPECT_FATAL(VXsetclosehandler("nothere"), "getname: Couldn't find |function| named |nothere|\n",
+               vxtest::banner() + "getname: Couldn't find |function| named |nothere|\n");
+  const FunctionEntry table[] = {{"asked", asked}, {"forget", forget}};
+  VXsetfunctiontable(table, 2);
+  vxtest::writefile("test.inf",
+                    "window(Main 0 0 640 480 black white black 0 1 0)\n"
+                    "button(b |B| 10 10 60 20 black dgray lgray forget 1 1 0 C)\n");
+  const char* scripts[][2] = {
+      {"quit\nquit\nclick 40 20\nquit\nclick 40 20\n", "close Main\nclose Main\nforget\n"},
+      {"quit\n", "close Main\n"},
+  };
+  for (const auto& [script, out] : scripts) {
+    vxtest::writefile("s.replay", script);
+    EXPECT_EXIT(
+        {
+          vxtest::capturestdout();
+          VXinterfaceinit("t", "test.inf", BSTORE, "w", 16, nullptr, nullptr,
+                          "--vx-backend=headless --vx-replay=s.replay", 0);
+          VXsetclosehandler("ASKED");
+          VXmainloop();
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(vxtest::readfile(vxtest::STDOUTFILE), out);
+  }
 }
 
 }  // namespace

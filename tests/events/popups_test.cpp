@@ -31,6 +31,7 @@ TEST_F(PopupChoice, AnItemIsChosenAfterTheScreenIsRestored) {
   EXPECT_NE(VXPgetpixel(405, 110), under);
   click(420, 108);
   EXPECT_EQ(calls(), "press(one)");  // the popup was closed before the call
+  EXPECT_EQ(VXgetopenpopup(), nullptr);
   EXPECT_EQ(VXPgetpixel(405, 110), under);
   EXPECT_EQ(last().kind, 2);
   EXPECT_STREQ(last().name, "menu");
@@ -57,8 +58,10 @@ TEST_F(PopupChoice, ACheckListTogglesAndStaysOpen) {
   VXopenpopup("checks");
   click(420, 300 + 3 + 15 + 5);  // b
   EXPECT_EQ(calls(), "press(b) [open]");
-  EXPECT_EQ(vx::render.openedpopup, 1);
-  EXPECT_EQ(vx::model.Popups[1].item[1].checked, 0);
+  EXPECT_STREQ(VXgetopenpopup(), "checks");
+  int checked = 1;
+  VXgetiteminfo("checks", "b", nullptr, &checked);
+  EXPECT_EQ(checked, 0);
   EXPECT_EQ(last().kind, 2);
   EXPECT_EQ(last().value.index, 1);
   // While a popup is open no other button responds.

@@ -70,7 +70,7 @@ int ticked(int, int, int) {
                     "button(go |G| 300 100 80 40 black dgray lgray started 1 1 0 C)\n"
                     "function(tick 0 0)\n");
   VXinterfaceinit(TITLE, "sleep.inf", BSTORE, "w", 16, nullptr, nullptr,
-                  "app --vx-backend=sdl --vx-record=rec.txt", 1);
+                  "app --vx-backend=sdl --vx-scale=1 --vx-record=rec.txt", 1);
   VXmainloop();
 }
 

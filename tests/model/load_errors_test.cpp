@@ -148,6 +148,40 @@ TEST_F(LoadErrors, AMissingFile) {
   EXPECT_FATAL(vx::loaddescription("missing/none.inf"), message, banner() + message);
 }
 
+// The same reports once more on standard error, as compilers write theirs: the file,
+// the line and column from 1, and the report on one line.
+TEST_F(LoadErrors, StandardErrorSaysWhereInTheFile) {
+  const Case cases[] = {
+      {"parse error", "# fields\nfield(c 1 2 - 4 black)\n", "test.inf:2:13: error: parse error\n"},
+      {"unknown colour", "\n  field(a 1 2 3 4 purple)",
+       "test.inf:2:19: error: convertcolor: color alias not found. Alias = |purple|\n"},
+      {"a whole statement", "line(0 0 1 1 1 black)",
+       "test.inf:1:1: error: No active window for line.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EXIT(
+        {
+          vxtest::capturestderr();
+          load(c.text);
+        },
+        ::testing::ExitedWithCode(255), "");
+    EXPECT_EQ(readfile(vxtest::STDERRFILE), c.message);
+  }
+  // A file that cannot be read says why.
+  for (const char* path : {"none.inf", "."}) {
+    EXPECT_EXIT(
+        {
+          vxtest::capturestderr();
+          vx::loaddescription(path);
+        },
+        ::testing::ExitedWithCode(255), "");
+    EXPECT_EQ(readfile(vxtest::STDERRFILE),
+              std::string(path) + ": error: Cannot open interface file |" + path +
+                  "|: " + (path[0] == '.' ? "Is a directory" : "No such file or directory") + "\n");
+  }
+}
+
 TEST_F(LoadErrors, FunctionNamesAreWarnedAboveThirtyOneCharacters) {
   EXPECT_EXIT(
       {

@@ -91,20 +91,37 @@ TEST_F(Queries, FunctionsItemsMessagesAndColours) {
   EXPECT_STREQ(VXgetcurrentwindowname(), "panel");
 }
 
-TEST_F(Queries, ItemStates) {
+// An item's state and check mark, read back by name.
+std::vector<int> item(const char* name) {
+  int state = 9, checked = 9;
+  EXPECT_EQ(VXgetiteminfo("MENU", name, &state, &checked), 1) << name;
+  return {state, checked};
+}
+
+TEST_F(Queries, ItemStatesAndTheOpenPopup) {
   bringup(UI);
+  EXPECT_EQ(item("two"), (std::vector<int>{-1, 0}));
   VXenablemenuitem("menu", "three");
-  EXPECT_EQ(model.Popups[0].item[2].active, 1);
+  EXPECT_EQ(item("three"), (std::vector<int>{1, 1}));
   VXdisablemenuitem("menu", "one");
-  EXPECT_EQ(model.Popups[0].item[0].active, 0);
+  EXPECT_EQ(item("one"), (std::vector<int>{0, 0}));
   VXshowmenuitem("menu", "two");
-  EXPECT_EQ(model.Popups[0].item[1].active, 1);
+  EXPECT_EQ(item("two")[0], 1);
   VXhidemenuitem("menu", "two");
-  EXPECT_EQ(model.Popups[0].item[1].active, -1);
+  EXPECT_EQ(item("two")[0], -1);
   VXtogglemenuitemcheck("menu", "three");
-  EXPECT_EQ(model.Popups[0].item[2].checked, 0);
+  EXPECT_EQ(item("three")[1], 0);
   VXtogglemenuitemcheck("menu", "one");
-  EXPECT_EQ(model.Popups[0].item[0].checked, 1);
+  EXPECT_EQ(item("one")[1], 1);
+  // A name that is not there is an answer, not a fatal report.
+  EXPECT_EQ(VXgetiteminfo("menu", "four", nullptr, nullptr), 0);
+  EXPECT_EQ(VXgetiteminfo("none", "one", nullptr, nullptr), 0);
+  EXPECT_EQ(VXgetiteminfo(nullptr, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(VXgetiteminfo("menu", "one", nullptr, nullptr), 1);
+
+  EXPECT_EQ(VXgetopenpopup(), nullptr);
+  VXopenpopup("Menu");
+  EXPECT_STREQ(VXgetopenpopup(), "menu");
 }
 
 TEST_F(Queries, NamesThatAreMissing) {

@@ -11,7 +11,7 @@
 
 namespace vxtest {
 
-bool XServer::start() {
+bool XServer::start(const char* screen) {
   int fds[2];
   if (pipe(fds) != 0) return false;
   pid_ = fork();
@@ -21,8 +21,8 @@ bool XServer::start() {
     int null = open("/dev/null", O_WRONLY);
     dup2(null, 1);
     dup2(null, 2);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1400x1100x24", "-nolisten",
-           "tcp", "-noreset", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
+           "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(fds[1]);

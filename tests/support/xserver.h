@@ -13,10 +13,11 @@
 
 namespace vxtest {
 
-// A server on a display number it picks itself; stopped when this goes.
+// A server on a display number it picks itself, with one screen of the size given
+// (WIDTHxHEIGHTxDEPTH); stopped when this goes.
 class XServer {
  public:
-  bool start();
+  bool start(const char* screen = "1400x1100x24");
   const std::string& display() const { return display_; }
   ~XServer();
 

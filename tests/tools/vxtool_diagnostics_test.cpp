@@ -54,7 +54,10 @@ const std::string LINT =
     "msg(note |no bar\n"
     ")\n"
     "button(ok |OK| 10 10 50 20 black dgray lgray ok 1 1 0 X)\n"
-    "(pink 70 0 0)\n";
+    "(pink 70 0 0)\n"
+    "window(arrows 0 0 640 200 black white black 1 0 0)\n"
+    "button(next |Next\\>| 20 20 600 24 black dgray lgray quit 1 1 0 L)\n"
+    "button(go |Go\\>| 20 60 80 24 black dgray lgray quit 1 1 0 R)\n";
 
 // The library's own warnings, placed on the line the file has them on although the
 // unclosed text makes the library count one line fewer.
@@ -91,6 +94,8 @@ std::vector<std::string> lintwarnings() {
       LIBRARYWARNINGS[1],
       "f.inf:13:7: warning: red of 'pink' is 70; components are 0 to 63, and the screen "
       "shows it as 6 [-Wcomponent]",
+      "f.inf:16:11: warning: label |Go\\>| and its arrow are drawn over x = 2 to 65, past the "
+      "left edge of button 'go' (x = 20 to 99) [-Woutside]",
   };
   return all;
 }
@@ -127,14 +132,18 @@ TEST_F(VxtoolDiagnostics, EveryMistakeIsReportedWhereItStands) {
        "\trect 1 2 3 4 black 1 fill)\n"
        "line(1 2 3 4 1 black = )\n"
        "msg(open |no bar\n"
-       "msg(next |x|)\n",
+       "msg(next |x|)\n"
+       "button(size |x| 20 20 4x4 24 black dgray lgray quit 1 1 0 C)\n"
+       "rect(10 20 4x4 black 1 fill)\n",
        "",
        {"f.inf:2:1: error: unknown statement 'windw'; did you mean 'window'?",
         "f.inf:3:61: error: button takes 14 values; this one has 13",
         "f.inf:4:18: error: value 4 of labels (text) must be a |text|; found the name 'fine'",
         "f.inf:5:7: error: expected '(' after rect, found the number 1",
         "f.inf:6:22: error: unexpected '=' in line",
-        "f.inf:7:17: error: unclosed ( opened on line 7 (the text on line 7 has no closing bar)"},
+        "f.inf:7:17: error: unclosed ( opened on line 7 (the text on line 7 has no closing bar)",
+        "f.inf:9:23: error: expected a number, found '4x4'",
+        "f.inf:10:12: error: expected a number, found '4x4'"},
        1},
       {"what loading, start-up and the first popup refuse",
        "(sky 10 20 30 4)\n"

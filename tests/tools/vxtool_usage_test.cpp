@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <utility>
 
 #include "support/fixture.h"
 #include "tools/run_vxtool.h"
@@ -88,6 +90,35 @@ TEST_F(VxtoolUsage, OutputToAFullDiskFailsWithAMessage) {
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
     EXPECT_EQ(readfile("err.txt"),
               "vxtool: cannot write standard output: No space left on device\n");
+  }
+}
+
+// Run in a project's folder, no command leaves a log there: the library's reports, which
+// a program writes to error.log, go to standard error, once.
+TEST_F(VxtoolUsage, NoCommandLeavesALogInTheFolder) {
+  vxtest::writefile("odd.inf",
+                    "window(root 0 0 640 480 black white black 0 1 0)\n"
+                    "button(b |B| 10 10 40 20 black dgray lgray f 1 1 0 Q)\n");
+  const std::string logo = std::string(VX_DATA) + "/../../demo/logo.png";
+  const std::pair<std::string, std::string> runs[] = {
+      {"check odd.inf", "justification |Q|"},
+      {"check missing.inf", "|missing.inf|"},
+      {"stubs odd.inf", ""},
+      {"render odd.inf -o odd.png", "Button |b|: justification |Q| is not C, L or R"},
+      {"render odd.inf -o x.png --open menu", "getname: Couldn't find |popup| named |menu|\n"},
+      {"rl4 encode " + logo + " -o logo.rl4", ""},
+      {"rl4 info logo.rl4", ""},
+      {"compare odd.png missing.png", "cannot read missing.png"},
+  };
+  for (const auto& [command, said] : runs) {
+    vxtool(command);
+    EXPECT_NE(readfile("err.txt").find(said), std::string::npos) << command;
+    // Once: not on standard output as well.
+    if (!said.empty()) {
+      EXPECT_EQ(readfile("out.txt").find(said), std::string::npos) << command;
+    }
+    EXPECT_FALSE(std::filesystem::exists("error.log")) << command;
+    EXPECT_FALSE(std::filesystem::exists("output.log")) << command;
   }
 }
 

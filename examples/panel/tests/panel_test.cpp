@@ -111,7 +111,7 @@ TEST_F(Panel, QuitSavesTheStateAndTheNextStartTakesItUpAgain) {
   EXPECT_EQ(state("pump", "start"), 0);
   EXPECT_EQ(state("pump", "stop"), 1);
   EXPECT_EQ(panel::state.setpoint, 1210);
-  EXPECT_TRUE(panel::state.cubic);
+  EXPECT_TRUE(panel::option("units"));
   EXPECT_FALSE(panel::shown("legend"));
   EXPECT_EQ(panel::state.starts, 1);
   EXPECT_GT(panel::state.pumped, 0);

@@ -33,7 +33,7 @@ TEST(PanelTour, ShowsWhatItsGoldenPicturesShow) {
                         "/tour.replay' >output.txt 2>&1";
   int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-  EXPECT_TRUE(fs::exists(folder / "panel.state")) << "Quit saves the state";
+  EXPECT_TRUE(fs::exists(folder / "panel.state")) << "closing the window saves the state";
 
   int compared = 0;
   for (const auto& entry : fs::directory_iterator(PANEL_SOURCE "/golden")) {

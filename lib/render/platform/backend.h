@@ -19,7 +19,8 @@ enum class MessageKind : std::uint8_t {
   move,     // pointer moved to (x, y)
   key,      // a key code
   other,    // anything else: a MOTION at the last position
-  quit,     // the program must end normally
+  quit,     // the user asks to quit (the close box): the close handler decides
+  end,      // the program must end normally (its events have run out)
 };
 
 struct Message {

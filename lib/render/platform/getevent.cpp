@@ -15,6 +15,8 @@ namespace {
 VXevent record{};
 bool paintqueued = false;
 unsigned long nexttick = 0;
+// The layer above's close handling: true when the application took the quit message.
+bool (*quithandler)() = nullptr;
 
 void translate(const Message& message) {
   switch (message.kind) {
@@ -33,7 +35,8 @@ void translate(const Message& message) {
       record.key = message.key;
       break;
     case MessageKind::other:
-    case MessageKind::quit: record.type = MOTION; break;
+    case MessageKind::quit:
+    case MessageKind::end: record.type = MOTION; break;
   }
 }
 
@@ -55,6 +58,8 @@ bool firstpaintqueued() { return paintqueued; }
 }  // namespace vx::platform
 
 using namespace vx::platform;
+
+void VXPsetquithandler(bool (*handler)()) { quithandler = handler; }
 
 int VXPgetevent(VXevent* event, bool ticks) {
   if (backend == nullptr) vx::fatal("VXPgetevent: no window is open\n");
@@ -82,11 +87,11 @@ int VXPgetevent(VXevent* event, bool ticks) {
       recordticks(missed);
       nexttick += missed * TICK;
     }
-    if (received && message.kind == MessageKind::quit) {
-      recordmessage(message);
-      VXinterfaceexit(nullptr);
-    }
     if (received) recordmessage(message);
+    if (received && message.kind == MessageKind::end) VXinterfaceexit(nullptr);
+    // The handler may dispatch events of its own (to ask, say); this one is a MOTION.
+    if (received && message.kind == MessageKind::quit && (quithandler == nullptr || !quithandler()))
+      VXinterfaceexit(nullptr);
   }
   if (received) {
     translate(message);

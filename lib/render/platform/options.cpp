@@ -82,10 +82,13 @@ Options parseoptions(const char* commandline) {
                      backendnames().c_str());
       parsed.backend = v;
     } else if (const char* v = valueof(word, "scale")) {
-      if (std::strlen(v) != 1 || *v < '1' || *v > '8')
-        toolkitfatal("Toolkit option %.200s: the scale is a whole number from 1 to 8\n",
+      if (std::strcmp(v, "auto") == 0)
+        parsed.scale = AUTOSCALE;
+      else if (std::strlen(v) != 1 || *v < '1' || *v > '8')
+        toolkitfatal("Toolkit option %.200s: the scale is a whole number from 1 to 8, or auto\n",
                      word.c_str());
-      parsed.scale = *v - '0';
+      else
+        parsed.scale = *v - '0';
     } else if (const char* v = valueof(word, "replay")) {
       parsed.replay = needpath(word, v);
     } else if (const char* v = valueof(word, "record")) {

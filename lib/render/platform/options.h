@@ -6,9 +6,12 @@
 
 namespace vx::platform {
 
+// --vx-scale=auto, and the scale when none is given.
+constexpr int AUTOSCALE = 0;
+
 struct Options {
-  std::string backend;  // a name in the back-end table, or "": the first that opens
-  int scale = 1;
+  std::string backend;    // a name in the back-end table, or "": the first that opens
+  int scale = AUTOSCALE;  // 1 to 8, or the largest that fits the screen
   std::string replay;
   std::string record;
   std::string screenshot;

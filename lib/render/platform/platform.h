@@ -72,11 +72,16 @@ void VXPsetdrawlevel(int (*level)());
 void VXPsetpalette(const std::uint8_t (*table)[3], int count);
 
 // Events and time.
-// Always 1; the quit message ends the program. Ticks come every 10 ms while `ticks` is
+// Always 1. The end message (the headless events run out) ends the program; so does the
+// quit message (the close box, a replay script's quit line) unless the quit handler takes
+// it, and then it comes back as a MOTION. Ticks come every 10 ms while `ticks` is
 // true; when the caller says nothing needs them, a window sleeps until its next real
 // event instead (a recording still counts the ticks slept through, and the headless
 // back-end ticks as ever).
 int VXPgetevent(VXevent* event, bool ticks = true);
+// Who is handed the quit message: true when the application took it. Null: nobody, and
+// the program ends.
+void VXPsetquithandler(bool (*handler)());
 unsigned long VXPmarktime();
 unsigned long VXPelapsed();
 
@@ -138,7 +143,7 @@ void pushmove(int x, int y);
 void pushkey(std::uint8_t code);
 void pushexpose();
 void pushtick(long count = 1);  // each tick is a MOTION and 10 ms of virtual time
-void pushquit();
+void pushquit();                // the quit message, as the close box sends it
 
 // Virtual milliseconds since the window opened.
 unsigned long time();
@@ -151,7 +156,7 @@ bool pointer(int* x, int* y);
 
 // Test mode (VXteststart): windows open headless whatever their command line asks, and
 // when nothing is left to hand out time passes a tick at a time instead of the program
-// quitting, so that a callback's VXprocessevents returns to the test.
+// ending, so that a callback's VXprocessevents returns to the test.
 void settesting(bool on);
 bool testing();
 

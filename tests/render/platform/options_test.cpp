@@ -10,6 +10,7 @@
 
 namespace {
 
+using vx::platform::AUTOSCALE;
 using vx::platform::parseoptions;
 using vx::platform::splitcommandline;
 using vxtest::banner;
@@ -66,9 +67,10 @@ TEST_F(ToolkitOptions, ValuesAreReadAndOtherWordsIgnored) {
   // A replay runs headless.
   o = parseoptions("--vx-replay=s.txt");
   EXPECT_EQ(o.backend, "headless");
-  EXPECT_EQ(o.scale, 1);
+  EXPECT_EQ(o.scale, AUTOSCALE);  // the largest that fits, in a window
   o = parseoptions("--vx-scale=2 --vx-scale=3");
   EXPECT_EQ(o.scale, 3);  // the last one holds
+  EXPECT_EQ(parseoptions("--vx-scale=2 --vx-scale=auto").scale, AUTOSCALE);
 }
 
 TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
@@ -79,9 +81,12 @@ TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
   const Case cases[] = {
       {"app --vx-colour=3", "Unknown toolkit option --vx-colour=3\n"},
       {"--vx-scale", "Unknown toolkit option --vx-scale\n"},
-      {"--vx-scale=0", "Toolkit option --vx-scale=0: the scale is a whole number from 1 to 8\n"},
-      {"--vx-scale=9", "Toolkit option --vx-scale=9: the scale is a whole number from 1 to 8\n"},
-      {"--vx-scale=12", "Toolkit option --vx-scale=12: the scale is a whole number from 1 to 8\n"},
+      {"--vx-scale=0",
+       "Toolkit option --vx-scale=0: the scale is a whole number from 1 to 8, or auto\n"},
+      {"--vx-scale=9",
+       "Toolkit option --vx-scale=9: the scale is a whole number from 1 to 8, or auto\n"},
+      {"--vx-scale=12",
+       "Toolkit option --vx-scale=12: the scale is a whole number from 1 to 8, or auto\n"},
       {"--vx-backend=x11", "Toolkit option --vx-backend=x11: the back-end is sdl or headless\n"},
       {"--vx-record=", "Toolkit option --vx-record= needs a file name\n"},
       {"--vx-backend=sdl --vx-replay=s.txt",

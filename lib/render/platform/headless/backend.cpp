@@ -1,5 +1,5 @@
 // The headless back-end: no window, a virtual clock, events from a queue and a replay
-// script. When both run dry the program is told to quit, so a headless run ends.
+// script. When both run dry the program is told to end, so a headless run ends.
 #include "render/platform/backend.h"
 
 #include <cerrno>
@@ -104,7 +104,7 @@ bool wait(Message* message, unsigned long) {
         state.virtualtime += TICK;
         return false;
       }
-      message->kind = MessageKind::quit;
+      message->kind = MessageKind::end;
       return true;
     }
     switch (step->kind) {

@@ -87,6 +87,9 @@ void recordmessage(const Message& message) {
       flushwait();
       std::fputs("quit\n", file);
       break;
+    case MessageKind::end:
+      // The recording's own end stands for it.
+      break;
     case MessageKind::other:
       // Counted as time, as the program sees it: a MOTION where the pointer is.
       ++ticks;

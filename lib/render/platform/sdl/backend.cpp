@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/log.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
 #include "render/platform/sdl/sdl.h"
@@ -41,10 +42,42 @@ void close() {
   if (sdl.WasInit != nullptr && sdl.WasInit(0) != 0) sdl.Quit();
 }
 
+constexpr int MOSTSCALE = 8;
+
+// The largest scale up to `most` whose window, with a frame of that size around it, fits
+// the room; 1 when none does.
+int fittingscale(const SDL_Rect& room, int framewidth, int frameheight, int most) {
+  int scale = most;
+  while (scale > 1 &&
+         (VXPWIDTH * scale + framewidth > room.w || VXPHEIGHT * scale + frameheight > room.h))
+    --scale;
+  return scale;
+}
+
+// The frame the window system put around the window, if it has said: a window that does
+// not fit the room with it is made smaller. A scale asked for that does not fit is said
+// in the log.
+void fitframe(const SDL_Rect& room, const Options& asked) {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (sdl.GetWindowBordersSize(state.window, &top, &left, &bottom, &right) != 0)
+    top = left = bottom = right = 0;
+  int scale = fittingscale(room, left + right, top + bottom, state.scale);
+  if (scale < state.scale) {
+    state.scale = scale;
+    sdl.SetWindowSize(state.window, VXPWIDTH * scale, VXPHEIGHT * scale);
+    sdl.SetWindowPosition(state.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  if (asked.scale != AUTOSCALE && scale < asked.scale)
+    notice(
+        "--vx-scale=%d: a %d x %d window does not fit the screen, which has room for %d x %d; "
+        "the scale is %d\n",
+        asked.scale, VXPWIDTH * asked.scale + left + right, VXPHEIGHT * asked.scale + top + bottom,
+        room.w, room.h, scale);
+}
+
 bool open(const char* title, const Options& asked) {
   close();
   if (!loadsdl()) return false;
-  state.scale = asked.scale;
   // The window surface is plain memory handed to the window system. Left to choose, SDL
   // makes a GL context to see whether a renderer's texture would be faster, and so maps
   // a GL driver and its shader compiler (ninety megabytes, thirty libraries) to show a
@@ -54,6 +87,8 @@ bool open(const char* title, const Options& asked) {
   sdl.SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // A held button keeps the pointer: its release is seen wherever it happens.
   sdl.SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "1");
+  // The close box asks the application once; SDL would follow it with a quit of its own.
+  sdl.SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (sdl.InitSubSystem(SDL_INIT_VIDEO) != 0) {
     close();
     return false;
@@ -68,6 +103,14 @@ bool open(const char* title, const Options& asked) {
     sdl.SetError("no display could be opened");
     return false;
   }
+  // The scale asked for, or with auto the largest, that fits the room the screen has (what
+  // panels and docks leave of the display the window is centred on); a display that
+  // cannot say takes the scale asked for, or 1. The window's frame is known, if at all,
+  // only once it is made.
+  SDL_Rect room{};
+  bool known = sdl.GetDisplayUsableBounds(0, &room) == 0 && room.w > 0 && room.h > 0;
+  state.scale = asked.scale == AUTOSCALE ? MOSTSCALE : asked.scale;
+  state.scale = known ? fittingscale(room, 0, 0, state.scale) : std::max(asked.scale, 1);
   // No SDL_WINDOW_OPENGL: the window is made on the screen's own visual, with no GL.
   state.window =
       sdl.CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -79,6 +122,7 @@ bool open(const char* title, const Options& asked) {
     sdl.SetError("%s", reason.c_str());
     return false;
   }
+  if (known) fitframe(room, asked);
   sdl.StartTextInput();
   return true;
 }
@@ -197,7 +241,9 @@ void queuetext(const char* text) {
 Message translate(const SDL_Event& event) {
   Message other;
   switch (event.type) {
-    case SDL_QUIT: other.kind = MessageKind::quit; return other;
+    // With the close box apart, a quit comes from a signal (Control-C in the terminal): the
+    // program ends without asking.
+    case SDL_QUIT: other.kind = MessageKind::end; return other;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) other.kind = MessageKind::quit;
       // The framebuffer holds the whole picture: an uncovered window, or one with a new

@@ -11,9 +11,10 @@ namespace vx::platform {
 // clang-format off
 #define VX_SDL_FUNCTIONS(X)                                                               \
   X(CloseAudioDevice) X(ConvertPixels) X(CreateWindow) X(DestroyWindow)                   \
-  X(GetCurrentVideoDriver) X(GetError) X(GetQueuedAudioSize) X(GetTicks64)                \
-  X(GetWindowSurface) X(InitSubSystem) X(MapRGB) X(OpenAudioDevice) X(PauseAudioDevice)   \
-  X(PollEvent) X(QueueAudio) X(Quit) X(QuitSubSystem) X(SetError) X(SetHint)              \
+  X(GetCurrentVideoDriver) X(GetDisplayUsableBounds) X(GetError) X(GetQueuedAudioSize)    \
+  X(GetTicks64) X(GetWindowBordersSize) X(GetWindowSurface) X(InitSubSystem) X(MapRGB)    \
+  X(OpenAudioDevice) X(PauseAudioDevice) X(PollEvent) X(QueueAudio) X(Quit)               \
+  X(QuitSubSystem) X(SetError) X(SetHint) X(SetWindowPosition) X(SetWindowSize)           \
   X(StartTextInput) X(UpdateWindowSurface) X(WaitEvent) X(WaitEventTimeout)               \
   X(WarpMouseInWindow) X(WasInit)
 // clang-format on

@@ -1,7 +1,7 @@
 // The sdl back-end in a real window on a private X server (Xvfb): the title, the
-// presented frame at scales 1 and 2 with no GL loaded, synthetic input, the close box,
-// and beeps without a sound device. The window runs in a child process so SDL's state
-// never leaks into other tests.
+// presented frame at scales 1 and 2 with no GL loaded, synthetic input, the close box
+// with and without a close handler, and beeps without a sound device. The window runs
+// in a child process so SDL's state never leaks into other tests.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -297,6 +297,48 @@ INSTANTIATE_TEST_SUITE_P(Scales, SdlWindow, ::testing::Values(1, 2));
 
 namespace {
 
+class SdlScale : public vxtest::VxTest {};
+
+// On a 1280 x 1024 screen a window of scale 3 (1920 x 1440) would stand partly off it: it
+// comes down to 2, and output.log says so; auto, the default, picks 2 without a word.
+TEST_F(SdlScale, TheWindowFitsTheScreen) {
+  vxtest::XServer server;
+  if (!server.start("1280x1024x24")) GTEST_SKIP() << "Xvfb could not be started";
+  vxtest::writefile("window.inf", "window(root 0 0 640 480 black white black 0 1 0)\n");
+  for (const char* scale : {"--vx-scale=3", ""}) {
+    SCOPED_TRACE(scale);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      setenv("DISPLAY", server.display().c_str(), 1);
+      VXopenoutputlog("w");
+      std::string line = std::string("app --vx-backend=sdl ") + scale;
+      VXinterfaceinit(TITLE, "window.inf", BSTORE, "w", 16, nullptr, nullptr, line.c_str(), 1);
+      VXmainloop();
+    }
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    Display* display = XOpenDisplay(server.display().c_str());
+    ASSERT_NE(display, nullptr);
+    Window window = vxtest::awaitwindow(display, TITLE, 20);
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    XCloseDisplay(display);
+    ASSERT_NE(window, 0u);
+    EXPECT_EQ(attributes.width, 1280);
+    EXPECT_EQ(attributes.height, 960);
+    EXPECT_EQ(vxtest::readfile("output.log"),
+              *scale == '\0' ? ""
+                             : "--vx-scale=3: a 1920 x 1440 window does not fit the screen, "
+                               "which has room for 1280 x 1024; the scale is 2\n");
+  }
+}
+
+}  // namespace
+
+namespace {
+
 class SdlUnavailable : public vxtest::VxTest {};
 
 TEST_F(SdlUnavailable, AskingForTheWindowWithoutOneIsFatal) {
@@ -335,6 +377,68 @@ TEST_F(SdlUnavailable, WithoutAChoiceTheProgramRunsHeadless) {
 }  // namespace
 
 namespace {
+
+class SdlClose : public vxtest::VxTest {};
+
+int closings = 0;
+
+// The close handler: says so, and ends the program the second time.
+int closing(const char* window) {
+  std::string text = std::string("close ") + window + "\n";
+  if (write(clicks, text.data(), text.size()) < 0) _exit(3);
+  if (++closings == 2) VXinterfaceexit(nullptr);
+  return 0;
+}
+
+// With a close handler the close box asks it instead of ending the program.
+TEST_F(SdlClose, TheCloseBoxAsksTheCloseHandler) {
+  vxtest::XServer server;
+  if (!server.start()) GTEST_SKIP() << "Xvfb could not be started";
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(fds[0]);
+    clicks = fds[1];
+    // As in runwindow: an error about a window already gone must not end the program.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    setenv("DISPLAY", server.display().c_str(), 1);
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    static const FunctionEntry table[] = {{"closing", closing}};
+    VXsetfunctiontable(table, 1);
+    vxtest::writefile("window.inf", "window(root 0 0 640 480 black white black 0 1 0)\n");
+    VXinterfaceinit(TITLE, "window.inf", BSTORE, "w", 16, nullptr, nullptr, "--vx-backend=sdl", 1);
+    VXsetclosehandler("closing");
+    VXmainloop();
+  }
+  close(fds[1]);
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+  Display* display = XOpenDisplay(server.display().c_str());
+  ASSERT_NE(display, nullptr);
+  Window window = vxtest::awaitwindow(display, TITLE, 20);
+  ASSERT_NE(window, 0u);
+
+  std::string seen;
+  vxtest::pressclosebox(display, window);
+  EXPECT_TRUE(awaitlines(fds[0], &seen, {"close root"})) << seen;
+  int status = 0;
+  EXPECT_EQ(waitpid(child, &status, WNOHANG), 0) << "the program ended";
+  vxtest::pressclosebox(display, window);
+  auto deadline = Clock::now() + PATIENCE;
+  pid_t done = 0;
+  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (done == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  }
+  XCloseDisplay(display);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  awaitlines(fds[0], &seen, {"close root", "close root"});
+  EXPECT_EQ(seen, "close root\nclose root\n");
+  close(fds[0]);
+}
 
 class SdlSound : public vxtest::VxTest {};
 
