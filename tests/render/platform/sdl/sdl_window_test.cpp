@@ -322,6 +322,9 @@ TEST_F(SdlScale, TheWindowFitsTheScreen) {
     Window window = vxtest::awaitwindow(display, TITLE, 20);
     XWindowAttributes attributes{};
     XGetWindowAttributes(display, window, &attributes);
+    // The line is written once the window stands, and so may come after it shows.
+    for (int k = 0; k < 200 && *scale != '\0' && vxtest::readfile("output.log").empty(); k++)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);
