@@ -3,6 +3,10 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
@@ -12,6 +16,29 @@
 namespace vx {
 
 namespace {
+
+// What the systems do differently: links, full paths, permissions and replacing a file.
+#ifdef _WIN32
+bool islink(const char*) { return false; }
+char* fullpath(const char* path) { return _fullpath(nullptr, path, 0); }
+void setmode(int, mode_t) {}
+// A rename does not replace a file here; a move may.
+bool replace(const char* from, const char* to) {
+  if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) return true;
+  errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
+}
+constexpr const char* SEPARATORS = "/\\";
+#else
+bool islink(const char* path) {
+  struct stat link {};
+  return lstat(path, &link) == 0;
+}
+char* fullpath(const char* path) { return realpath(path, nullptr); }
+void setmode(int descriptor, mode_t mode) { fchmod(descriptor, mode); }
+bool replace(const char* from, const char* to) { return std::rename(from, to) == 0; }
+constexpr const char* SEPARATORS = "/";
+#endif
 
 // Writes and closes the stream; false with errno set when anything failed.
 bool finish(std::FILE* file, const std::function<bool(std::FILE*)>& write) {
@@ -59,18 +86,17 @@ bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
     errno = EISDIR;
     return false;
   }
-  struct stat link {};
-  bool dangling = !exists && lstat(path, &link) == 0;
+  bool dangling = !exists && islink(path);
   if ((exists && !S_ISREG(old.st_mode)) || dangling) return inplace(path, write);
 
   std::string target = path;
   if (exists) {
-    if (char* real = realpath(path, nullptr)) {
+    if (char* real = fullpath(path)) {
       target = real;
       std::free(real);
     }
   }
-  std::string::size_type slash = target.rfind('/');
+  std::string::size_type slash = target.find_last_of(SEPARATORS);
   std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
   std::vector<char> temporary;
@@ -82,7 +108,7 @@ bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
   // The new file gets the old one's permissions, or those a new file gets here.
   mode_t mask = umask(0);
   umask(mask);
-  fchmod(descriptor, exists ? (old.st_mode & 07777) : (0666 & ~mask));
+  setmode(descriptor, exists ? (old.st_mode & 07777) : (0666 & ~mask));
   std::FILE* file = fdopen(descriptor, "wb");
   if (file == nullptr) {
     int reason = errno;
@@ -91,7 +117,7 @@ bool writefile(const char* path, const std::function<bool(std::FILE*)>& write) {
     errno = reason;
     return false;
   }
-  if (!finish(file, write) || std::rename(temporary.data(), target.c_str()) != 0) {
+  if (!finish(file, write) || !replace(temporary.data(), target.c_str())) {
     int reason = errno;
     unlink(temporary.data());
     errno = reason;

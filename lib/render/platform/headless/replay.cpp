@@ -141,19 +141,19 @@ ScriptLine parse(const Line& line, const std::string& action, const std::vector<
 // The next line of the file without its line end; false at the end of the file. A line
 // that holds a NUL byte, and a file that cannot be read, are fatal.
 bool nextline(std::FILE* in, const char* path, int number, std::string* text) {
-  char* buffer = nullptr;
-  std::size_t size = 0;
+  text->clear();
   errno = 0;
-  ssize_t got = getline(&buffer, &size, in);
-  if (got < 0) {
+  int c;
+  while ((c = std::getc(in)) != EOF) {
+    text->push_back(static_cast<char>(c));
+    if (c == '\n') break;
+  }
+  if (c == EOF && std::ferror(in) != 0) {
     int reason = errno;
-    std::free(buffer);
-    if (std::ferror(in) == 0) return false;
     toolkitfatal("%s:%d: Couldn't read the replay script: %s\n", path, number,
                  std::strerror(reason != 0 ? reason : EIO));
   }
-  text->assign(buffer, static_cast<std::size_t>(got));
-  std::free(buffer);
+  if (c == EOF && text->empty()) return false;
   if (!text->empty() && text->back() == '\n') text->pop_back();
   if (!text->empty() && text->back() == '\r') text->pop_back();
   if (text->find('\0') != std::string::npos) Line{path, number, *text}.fail("NUL byte");
