@@ -28,14 +28,16 @@ const char RL4USAGE[] =
     "          picture, in the packing whose file is smallest of those that hold every\n"
     "          value\n"
     "  decode  turns an RL4 picture into a palette PNG, its values coloured with the\n"
-    "          library's palette before a description changes it\n"
+    "          library's palette before a description changes it; a value that the\n"
+    "          palette does not hold is refused\n"
     "  info    prints an RL4 file's packing, rows, columns and size and checks every\n"
     "          row; the status is 1 when it finds a problem\n"
     "\n"
     "options:\n"
     "  -o FILE           encode, decode: the file to write (required)\n"
     "  --bits 4|8|12|16  encode: the packing, in bits a value, instead of the smallest\n"
-    "  --colors 16|256   decode: the size of the palette (16 unless told)\n"
+    "  --colors 16|256   decode: the size of the palette (unless told: 16 when every\n"
+    "                    value is below 16, else 256)\n"
     "  -h, --help        print this usage and exit\n";
 
 namespace {
@@ -130,6 +132,15 @@ int decode(const char* in, const char* out, int colors) {
       values.pixels[static_cast<std::size_t>(y) * values.width + x] =
           static_cast<std::uint16_t>(row[x]);
   }
+  // A value past the palette would come out as another one, without a word.
+  unsigned most = largest(values);
+  if (colors == 0) colors = most < 16 ? 16 : 256;
+  if (most >= static_cast<unsigned>(colors))
+    return fail("cannot decode", in,
+                "a value is " + std::to_string(most) + ", more than a " + std::to_string(colors) +
+                    "-colour palette holds (" + std::to_string(colors - 1) + ")" +
+                    (colors == 16 ? "; --colors 256 shows it"
+                                  : "; a PNG palette holds 256 colours at most"));
   // The library's palette as a program gets it before its description changes it.
   vx::setcolorcount(colors);
   vx::installbuiltincolors();
@@ -215,7 +226,7 @@ int rl4(int argc, char** argv) {
   if (what != "encode" && what != "decode" && what != "info")
     return usage("unknown job '" + what + "'");
   const char* out = nullptr;
-  int bits = 0, colors = 16;
+  int bits = 0, colors = 0;  // colors 0: as many as the picture needs
   std::vector<const char*> files;
   // Each job takes only its own options; another's is as wrong as an unknown one.
   Arguments arguments("rl4", RL4USAGE);

@@ -1,5 +1,5 @@
 // The event list, newest first, each cell cut to its column; and the status line, which
-// says what the user did last.
+// says what the user did last and when.
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -37,7 +37,8 @@ LastAction lastshown{};
 bool statusdrawn = false;
 
 bool same(const LastAction& a, const LastAction& b) {
-  if (a.kind != b.kind || std::strcmp(a.name, b.name) != 0) return false;
+  if (a.kind != b.kind || std::strcmp(a.name, b.name) != 0 || std::strcmp(a.time, b.time) != 0)
+    return false;
   if (a.kind == 1) return std::strcmp(a.value.text, b.value.text) == 0;
   return a.value.index == b.value.index;
 }
@@ -118,6 +119,9 @@ void drawstatus(bool all) {
     VXsetfont(VXFONTNORMAL);
     VXsetcolor(colors.ink);
     VXwwritetext(box.left + 6, baseline(box), describe(now).c_str());
+    // The library's clock: headless, the virtual one, so a tour shows the same times.
+    VXsetcolor(colors.dark);
+    VXwwritetext(flushright(box, now.time), baseline(box), now.time);
   });
   if (all) VXframefield("root", "status", colors.dark, colors.light);
 }

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "events/state.h"
+#include "render/platform/platform.h"
 
 namespace vx {
 
@@ -21,10 +22,10 @@ void copy(char (&to)[81], const char* from) {
 void recordaction(int kind, const char* name, const char* text, int value) {
   events.lastaction.kind = kind;
   copy(events.lastaction.name, name);
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr ||
-      std::strftime(events.lastaction.time, sizeof events.lastaction.time, "%H:%M:%S", &local) == 0)
+  // The back-end's time of day: headless, the virtual clock's, the same on every run.
+  std::tm now{};
+  if (!VXPtimeofday(&now) ||
+      std::strftime(events.lastaction.time, sizeof events.lastaction.time, "%H:%M:%S", &now) == 0)
     events.lastaction.time[0] = '\0';
   std::memset(&events.lastaction.value, 0, sizeof events.lastaction.value);
   if (kind == 1) {

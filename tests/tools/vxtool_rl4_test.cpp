@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/fixture.h"
+#include "tools/run_vxtool.h"
 
 namespace {
 
@@ -91,6 +92,43 @@ TEST_F(VxtoolRl4, EveryPackingRoundTripsAndTheSmallestIsChosen) {
   }
   ASSERT_EQ(rl4("encode gray.png -o chosen.rl4"), 0);
   EXPECT_EQ(vxtest::readfile("chosen.rl4").substr(0, 4), "RUN\x84");
+}
+
+// Without --colors the palette holds every value; a palette too small for one is refused.
+TEST_F(VxtoolRl4, DecodeShowsEveryValueOrRefuses) {
+  auto colours = [](const char* path) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, path) == 0) return 0u;
+    png_image_free(&image);
+    return image.colormap_entries;
+  };
+  writegray("small.png", PNG_FORMAT_GRAY);
+  ASSERT_EQ(rl4("encode small.png -o small.rl4"), 0);
+  ASSERT_EQ(rl4("decode small.rl4 -o small-back.png"), 0) << vxtest::readfile("out.txt");
+  EXPECT_EQ(colours("small-back.png"), 16u);
+
+  std::vector<png_byte> pixels(16 * 4, 3);
+  pixels[21] = 150;
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = 16;
+  image.height = 4;
+  image.format = PNG_FORMAT_GRAY;
+  ASSERT_NE(png_image_write_to_file(&image, "large.png", 0, pixels.data(), 0, nullptr), 0);
+  ASSERT_EQ(rl4("encode large.png -o large.rl4"), 0);
+  ASSERT_EQ(rl4("decode large.rl4 -o back.png"), 0) << vxtest::readfile("out.txt");
+  EXPECT_EQ(colours("back.png"), 256u);
+  ASSERT_EQ(rl4("encode back.png -o again.rl4"), 0);
+  EXPECT_EQ(vxtest::readfile("again.rl4"), vxtest::readfile("large.rl4"));
+
+  EXPECT_EQ(vxtest::runvxtool("rl4 decode large.rl4 -o x.png --colors 16"), 1);
+  EXPECT_EQ(vxtest::readfile("err.txt"),
+            "vxtool rl4: cannot decode large.rl4: a value is 150, more than a 16-colour palette "
+            "holds (15); --colors 256 shows it\n");
+  EXPECT_FALSE(std::filesystem::exists("x.png"));
 }
 
 TEST_F(VxtoolRl4, WhatCannotBeAPictureIsRefusedAndDamageIsFound) {

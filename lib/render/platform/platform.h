@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -84,6 +85,11 @@ int VXPgetevent(VXevent* event, bool ticks = true);
 void VXPsetquithandler(bool (*handler)());
 unsigned long VXPmarktime();
 unsigned long VXPelapsed();
+// The time of day on the back-end's clock: local time in a window (and while none is
+// open); headless, the virtual clock read as a time of day that is 00:00:00 when the
+// window opens, so that a headless run shows the same times on every machine. False when
+// the local time cannot be read.
+bool VXPtimeofday(std::tm* time);
 
 // Other services and hooks.
 void VXPbeep();
