@@ -108,7 +108,8 @@ int decode(const char* in, const char* out, int colors) {
   std::vector<unsigned char> buffer(bytes.size() > 8 ? bytes.size() - 8 : 1);
   Picture picture{};
   int loaded = 0;
-  if (std::FILE* file = bytes.size() > 8 ? fmemopen(bytes.data(), bytes.size(), "rb") : nullptr) {
+  // The file again, as read above: the size was checked on those bytes.
+  if (std::FILE* file = bytes.size() > 8 ? std::fopen(in, "rb") : nullptr) {
     loaded = VXloadpicture(file, &picture, buffer.data());
     std::fclose(file);
   }

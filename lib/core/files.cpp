@@ -1,6 +1,8 @@
 // Opening files by "/"-separated paths, and the size of an open stream.
 #include "core/files.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,7 +12,11 @@
 
 namespace {
 
-constexpr char SEPARATOR = '/';  // this platform's own separator
+#ifdef _WIN32
+constexpr char SEPARATOR = '\\';  // this platform's own separator
+#else
+constexpr char SEPARATOR = '/';
+#endif
 constexpr std::size_t PATHBUFFER = 256;
 
 }  // namespace
@@ -29,7 +35,16 @@ extern "C" FILE* VXopenfile(const char* path, const char* mode) {
   }
   char copy[PATHBUFFER];
   for (std::size_t i = 0; i <= length; i++) copy[i] = path[i] == '/' ? SEPARATOR : path[i];
-  return std::fopen(copy, mode);
+  std::FILE* file = std::fopen(copy, mode);
+  if (file == nullptr) errno = vx::openerror(copy);
+  return file;
+}
+
+int vx::openerror(const char* path) {
+  int reason = errno;
+  struct stat status {};
+  if (reason == EACCES && stat(path, &status) == 0 && S_ISDIR(status.st_mode)) return EISDIR;
+  return reason;
 }
 
 extern "C" int32_t VXfilesize(FILE* stream) {

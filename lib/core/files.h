@@ -10,4 +10,8 @@ namespace vx {
 // is no more readable than a missing file.
 std::FILE* openreadable(const char* path, const char* mode);
 
+// Why `path` could not be opened, just after the attempt: errno, but EISDIR for a folder,
+// which Windows refuses as if access were denied.
+int openerror(const char* path);
+
 }  // namespace vx

@@ -46,10 +46,21 @@ void vx::closelogs() {
   core.outputlog = nullptr;
 }
 
+namespace {
+
+// A log, its lines ended by "\n" on every system (Windows would make them "\r\n").
+std::FILE* openlog(const char* name, const char* mode) {
+  std::string binary = mode;
+  if (binary.find('b') == std::string::npos) binary += 'b';
+  return std::fopen(name, binary.c_str());
+}
+
+}  // namespace
+
 extern "C" int VXopenerrorlog(const char* mode) {
   if (core.errorlog != nullptr || core.logstream != nullptr) return 1;
   if (mode == nullptr) return 0;
-  core.errorlog = std::fopen("error.log", mode);
+  core.errorlog = openlog("error.log", mode);
   if (core.errorlog == nullptr) return 0;
   std::fprintf(core.errorlog, "Varnex Interface Handler Library Version %s\n", VX_VERSION);
   std::fflush(core.errorlog);
@@ -58,7 +69,7 @@ extern "C" int VXopenerrorlog(const char* mode) {
 
 extern "C" int VXopenoutputlog(const char* mode) {
   if (mode == nullptr) return 0;
-  std::FILE* stream = std::fopen("output.log", mode);
+  std::FILE* stream = openlog("output.log", mode);
   if (stream == nullptr) return 0;
   // Reopening replaces the stream; everything written so far was flushed already.
   if (core.outputlog != nullptr) std::fclose(core.outputlog);

@@ -85,6 +85,9 @@ TEST_F(Logs, OutputLogAppends) {
 }
 
 TEST_F(Logs, AFailingOutputLogIsReportedOnceAndTheProgramGoesOn) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no device that is always full";
+#endif
   std::filesystem::create_symlink("/dev/full", "output.log");
   ASSERT_EQ(VXopenoutputlog("w"), 1);
   VXoutput("lost %d\n", 1);

@@ -1,7 +1,9 @@
 // Random use of the demonstration: presses, releases, moves, drags, keys (Control-T
 // among them, never Control-Q) and time, from a fixed seed. VX_MONKEY_EVENTS sets how
 // many (100000 unless told).
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <cstdlib>
 #include <iostream>
@@ -55,10 +57,14 @@ TEST_F(DemoMonkey, SurvivesRandomEventsWithoutEnding) {
     most = std::max(most, zeftest::objectcount());
     alerts += zeftest::state.typedtoofar ? 1 : 0;
   }
+  std::cout << events << " events; at most " << most << " objects; the alert up for " << alerts
+            << " of them";
+#ifndef _WIN32
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::cout << events << " events; at most " << most << " objects; the alert up for " << alerts
-            << " of them; peak RSS " << usage.ru_maxrss << " KiB\n";
+  std::cout << "; peak RSS " << usage.ru_maxrss << " KiB";
+#endif
+  std::cout << "\n";
   EXPECT_LE(most, static_cast<std::size_t>(events));
 }
 

@@ -18,7 +18,7 @@ TEST_F(DemoProgram, TheTourShowsWhatItsGoldenPicturesShow) {
   int compared = 0;
   for (const auto& entry : std::filesystem::directory_iterator(VX_DATA "/tour")) {
     std::string name = entry.path().filename().string();
-    auto want = vxtest::readpng(entry.path().c_str());
+    auto want = vxtest::readpng(entry.path().string().c_str());
     auto got = vxtest::readpng(name.c_str());
     ASSERT_EQ(want.size(), 640u * 480u) << name;
     ASSERT_EQ(got.size(), want.size()) << name << " was not written";

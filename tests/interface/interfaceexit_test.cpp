@@ -28,7 +28,7 @@ TEST_F(InterfaceExit, WithFormatReportsAFatalErrorCutTo255Characters) {
 }
 
 void leavemark() {
-  std::FILE* mark = std::fopen("atexit.txt", "a");
+  std::FILE* mark = std::fopen("atexit.txt", "ab");
   if (mark == nullptr) return;
   std::fputs("ran\n", mark);
   std::fclose(mark);

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "render/platform/backend.h"
 #include "support/fixture.h"
 #include "vx.h"
 #include "vx_test.h"
@@ -23,7 +24,8 @@ class Zeftest : public vxtest::VxTest {
   void SetUp() override {
     vxtest::VxTest::SetUp();
     for (const char* file : {"zeftest.inf", "logo.rl4", "version.txt"})
-      std::filesystem::copy_file(std::filesystem::path(ZEF_SOURCE) / file, file);
+      std::filesystem::copy_file(std::filesystem::path(ZEF_SOURCE) / file, file,
+                                 std::filesystem::copy_options::overwrite_existing);
     VXteststart();
     zeftest::start("zeftest");  // the program's own start-up, unchanged
     VXtestrun(10);              // the first paint, then 100 ms
@@ -150,7 +152,9 @@ class TestDriver : public vxtest::VxTest {
     VXteststart();
     VXsetfunctiontable(TABLE, 4);
     vxtest::writefile("small.inf", SMALL);
-    VXinterfaceinit("small", "small.inf", BSTORE, "w", 16, nullptr, nullptr, "--vx-backend=sdl", 0);
+    // The system's window (sdl, win32 on Windows), which test mode overrules.
+    std::string window = std::string("--vx-backend=") + vx::platform::backends.front().name;
+    VXinterfaceinit("small", "small.inf", BSTORE, "w", 16, nullptr, nullptr, window.c_str(), 0);
     VXsetkeyboardhandler("keys");
   }
 };

@@ -17,6 +17,7 @@ class VxTest : public ::testing::Test {
  private:
   std::string previous_;
   std::string directory_;
+  bool inherited_ = false;  // a death test's own process, in its test's folder
 };
 
 // The first line of every error log.

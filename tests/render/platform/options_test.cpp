@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "render/platform/backend.h"
 #include "render/platform/platform.h"
 #include "support/fixture.h"
 #include "vx.h"
@@ -56,11 +57,13 @@ TEST_F(ToolkitOptions, CommandLineFromArgumentsSplitsBackIntoThem) {
 }
 
 TEST_F(ToolkitOptions, ValuesAreReadAndOtherWordsIgnored) {
-  auto o = parseoptions(
-      "app -x --vx --vx-scale=8 --vx-backend=sdl file.inf \"--vx-screenshot=a b.png\" "
-      "--vx-record=r.txt");
+  // The system's window: sdl, or win32 on Windows.
+  std::string window = vx::platform::backends.front().name;
+  auto o = parseoptions(("app -x --vx --vx-scale=8 --vx-backend=" + window +
+                         " file.inf \"--vx-screenshot=a b.png\" --vx-record=r.txt")
+                            .c_str());
   EXPECT_EQ(o.scale, 8);
-  EXPECT_EQ(o.backend, "sdl");
+  EXPECT_EQ(o.backend, window);
   EXPECT_EQ(o.screenshot, "a b.png");
   EXPECT_EQ(o.record, "r.txt");
   EXPECT_EQ(o.replay, "");
@@ -75,9 +78,10 @@ TEST_F(ToolkitOptions, ValuesAreReadAndOtherWordsIgnored) {
 
 TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
   struct Case {
-    const char* line;
-    const char* message;
+    std::string line;
+    std::string message;
   };
+  std::string window = vx::platform::backends.front().name;
   const Case cases[] = {
       {"app --vx-colour=3", "Unknown toolkit option --vx-colour=3\n"},
       {"--vx-scale", "Unknown toolkit option --vx-scale\n"},
@@ -87,14 +91,15 @@ TEST_F(ToolkitOptions, UnknownOptionsAndBadValuesAreFatal) {
        "Toolkit option --vx-scale=9: the scale is a whole number from 1 to 8, or auto\n"},
       {"--vx-scale=12",
        "Toolkit option --vx-scale=12: the scale is a whole number from 1 to 8, or auto\n"},
-      {"--vx-backend=x11", "Toolkit option --vx-backend=x11: the back-end is sdl or headless\n"},
+      {"--vx-backend=x11",
+       "Toolkit option --vx-backend=x11: the back-end is " + window + " or headless\n"},
       {"--vx-record=", "Toolkit option --vx-record= needs a file name\n"},
-      {"--vx-backend=sdl --vx-replay=s.txt",
+      {"--vx-backend=" + window + " --vx-replay=s.txt",
        "Toolkit option --vx-replay needs --vx-backend=headless\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
-    EXPECT_TOOLKITFATAL(VXPopenwindow("t", nullptr, nullptr, c.line, 1), c.message);
+    EXPECT_TOOLKITFATAL(VXPopenwindow("t", nullptr, nullptr, c.line.c_str(), 1), c.message);
   }
 }
 

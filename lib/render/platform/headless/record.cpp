@@ -45,7 +45,7 @@ void flushline() {
 void recordopen(const char* path) {
   recordclose();
   recordpath = path;
-  file = std::fopen(path, "w");
+  file = std::fopen(path, "wb");  // "\n" line ends everywhere
   if (file == nullptr)
     toolkitfatal("Couldn't create the recording |%.200s|: %s\n", path, std::strerror(errno));
   std::fputs("# recorded session\n", file);

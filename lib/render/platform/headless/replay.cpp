@@ -10,6 +10,7 @@
 #include <memory>
 #include <sstream>
 
+#include "core/files.h"
 #include "core/log.h"
 #include "vx.h"
 
@@ -165,7 +166,8 @@ bool nextline(std::FILE* in, const char* path, int number, std::string* text) {
 std::vector<ScriptLine> readscript(const char* path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path, "r"), std::fclose);
   if (in == nullptr)
-    toolkitfatal("Couldn't open the replay script |%.200s|: %s\n", path, std::strerror(errno));
+    toolkitfatal("Couldn't open the replay script |%.200s|: %s\n", path,
+                 std::strerror(openerror(path)));
   return readscript(in.get(), path);
 }
 
