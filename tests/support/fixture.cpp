@@ -44,8 +44,8 @@ void VxTest::SetUp() {
   // A death test runs its statement in a new process that starts the test over: there it
   // works in the folder of the test that started it.
   const char* started = std::getenv("VXTEST_FOLDER");
-  inherited_ = started != nullptr && *started != '\0' &&
-               !GTEST_FLAG_GET(internal_run_death_test).empty();
+  inherited_ =
+      started != nullptr && *started != '\0' && !GTEST_FLAG_GET(internal_run_death_test).empty();
   directory_ = inherited_ ? started : newfolder();
   _putenv_s("VXTEST_FOLDER", directory_.c_str());
 #else

@@ -18,8 +18,8 @@ std::vector<std::uint32_t> readpng(const char* path) {
   if (width == 640 && height == 480) {
     pixels.resize(640 * 480);
     for (std::size_t i = 0; i < pixels.size(); ++i)
-      pixels[i] = (std::uint32_t{rgb[i * 3]} << 16) | (std::uint32_t{rgb[i * 3 + 1]} << 8) |
-                  rgb[i * 3 + 2];
+      pixels[i] =
+          (std::uint32_t{rgb[i * 3]} << 16) | (std::uint32_t{rgb[i * 3 + 1]} << 8) | rgb[i * 3 + 2];
   }
   stbi_image_free(rgb);
   return pixels;
