@@ -80,6 +80,8 @@ void start(const char* commandline) {
   state.mgray = VXgetcolor("mgray");
   state.white = VXgetcolor("white");
   VXsetkeyboardhandler("kbd_hndlr");
+  // Closing the window is Quit.
+  VXsetclosehandler("quit_prog_func");
 }
 
 void run(const char* commandline) {

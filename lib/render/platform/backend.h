@@ -52,6 +52,7 @@ struct Backend {
 };
 
 extern const Backend sdlbackend;
+extern const Backend win32backend;
 extern const Backend headlessbackend;
 
 // A back-end by the name --vx-backend= gives it, and the words that begin the fatal
@@ -77,6 +78,25 @@ constexpr unsigned long TICK = 10;
 
 // A wait that only a message ends.
 constexpr unsigned long FOREVER = ~0ul;
+
+// The largest scale --vx-scale=auto takes.
+constexpr int MOSTSCALE = 8;
+
+// The room a window has on the screen (what panels and docks leave of it), and the frame
+// the window system puts around a window's drawing area.
+struct Room {
+  int width = 0;
+  int height = 0;
+  int framewidth = 0;
+  int frameheight = 0;
+};
+
+// The largest scale up to `most` whose window, with its frame, fits the room; 1 when
+// none does.
+int fittingscale(const Room& room, int most);
+
+// When a scale was asked for (not auto) and a smaller one taken, says so in the log.
+void noticescale(const Room& room, int asked, int scale);
 
 // Event pump state: forget earlier runs and queue the window's first paint.
 void startevents();

@@ -8,7 +8,9 @@ namespace vx::platform {
 namespace {
 
 constexpr BackendEntry table[] = {
-#ifndef _WIN32
+#ifdef _WIN32
+    {"win32", &win32backend, "Can't open the window"},
+#else
     {"sdl", &sdlbackend, "Can't open the window"},
 #endif
     {"headless", &headlessbackend, "Can't run headless"},

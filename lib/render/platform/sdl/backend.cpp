@@ -42,37 +42,21 @@ void close() {
   if (sdl.WasInit != nullptr && sdl.WasInit(0) != 0) sdl.Quit();
 }
 
-constexpr int MOSTSCALE = 8;
-
-// The largest scale up to `most` whose window, with a frame of that size around it, fits
-// the room; 1 when none does.
-int fittingscale(const SDL_Rect& room, int framewidth, int frameheight, int most) {
-  int scale = most;
-  while (scale > 1 &&
-         (VXPWIDTH * scale + framewidth > room.w || VXPHEIGHT * scale + frameheight > room.h))
-    --scale;
-  return scale;
-}
-
 // The frame the window system put around the window, if it has said: a window that does
 // not fit the room with it is made smaller. A scale asked for that does not fit is said
 // in the log.
-void fitframe(const SDL_Rect& room, const Options& asked) {
+void fitframe(const SDL_Rect& usable, const Options& asked) {
   int top = 0, left = 0, bottom = 0, right = 0;
   if (sdl.GetWindowBordersSize(state.window, &top, &left, &bottom, &right) != 0)
     top = left = bottom = right = 0;
-  int scale = fittingscale(room, left + right, top + bottom, state.scale);
+  Room room{usable.w, usable.h, left + right, top + bottom};
+  int scale = fittingscale(room, state.scale);
   if (scale < state.scale) {
     state.scale = scale;
     sdl.SetWindowSize(state.window, VXPWIDTH * scale, VXPHEIGHT * scale);
     sdl.SetWindowPosition(state.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
-  if (asked.scale != AUTOSCALE && scale < asked.scale)
-    notice(
-        "--vx-scale=%d: a %d x %d window does not fit the screen, which has room for %d x %d; "
-        "the scale is %d\n",
-        asked.scale, VXPWIDTH * asked.scale + left + right, VXPHEIGHT * asked.scale + top + bottom,
-        room.w, room.h, scale);
+  noticescale(room, asked.scale, scale);
 }
 
 bool open(const char* title, const Options& asked) {
@@ -110,7 +94,8 @@ bool open(const char* title, const Options& asked) {
   SDL_Rect room{};
   bool known = sdl.GetDisplayUsableBounds(0, &room) == 0 && room.w > 0 && room.h > 0;
   state.scale = asked.scale == AUTOSCALE ? MOSTSCALE : asked.scale;
-  state.scale = known ? fittingscale(room, 0, 0, state.scale) : std::max(asked.scale, 1);
+  state.scale =
+      known ? fittingscale(Room{room.w, room.h, 0, 0}, state.scale) : std::max(asked.scale, 1);
   // No SDL_WINDOW_OPENGL: the window is made on the screen's own visual, with no GL.
   state.window =
       sdl.CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
