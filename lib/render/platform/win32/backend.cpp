@@ -38,8 +38,10 @@ Win32State state;
 // Why the last open failed; outlives the window, which is gone by the time it is read.
 std::string failure;
 
-// The system's words for an error code, without their line end.
+// The system's words for an error code, without their line end. Wine without a display
+// fails to make a window without a code.
 std::string systemtext(DWORD code) {
+  if (code == ERROR_SUCCESS) return "the system gave no reason";
   char* text = nullptr;
   DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,

@@ -42,9 +42,9 @@ std::string findwine() {
   return "";
 }
 
-// Starts Wine on `arguments` with its own prefix, its diagnostics silenced and its output
-// in `output`: the process id.
-pid_t startwine(const std::string& wine, const std::string& prefix, const std::string& display,
+// Starts one of Wine's programs on `arguments` with its own prefix, its diagnostics
+// silenced and its output in `output`: the process id.
+pid_t startwine(const std::string& program, const std::string& prefix, const std::string& display,
                 const std::vector<std::string>& arguments, const std::string& output) {
   pid_t child = fork();
   if (child != 0) return child;
@@ -57,10 +57,10 @@ pid_t startwine(const std::string& wine, const std::string& prefix, const std::s
   dup2(out, 1);
   dup2(out, 2);
   std::vector<std::string> words = arguments;
-  std::vector<char*> argv{const_cast<char*>(wine.c_str())};
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
-  execv(wine.c_str(), argv.data());
+  execv(program.c_str(), argv.data());
   _exit(127);
 }
 
@@ -88,6 +88,10 @@ std::string makeprefix(const std::string& wine, const std::string& prefix,
   if (!fs::exists(prefix + "/system.reg")) {
     std::string log = fs::absolute("wineboot.txt").string();
     int status = awaitexit(startwine(wine, prefix, display, {"wineboot", "--init"}, log), 300);
+    // The registry is written when the server ends, a few seconds after the last program.
+    std::string server = (fs::path(wine).parent_path() / "wineserver").string();
+    if (status == 0 && access(server.c_str(), X_OK) == 0)
+      status = awaitexit(startwine(server, prefix, display, {"-w"}, log + ".server"), 300);
     if (status != 0 || !fs::exists(prefix + "/system.reg"))
       why = vxtest::numbered("wineboot ended with status ", status) +
             " and no system.reg; it said:\n" + vxtest::readfile(log);
