@@ -29,7 +29,7 @@ export(EXPORT vxTargets NAMESPACE vx:: FILE ${PROJECT_BINARY_DIR}/vxTargets.cmak
 # program written in C and linked by the C compiler needs the C++ runtime too (lib/). A
 # static vx needs them on every link, so they stand in Libs and the plain form links; a
 # shared one brings them itself, so they are private.
-set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m)
+set(libraries ${CMAKE_DL_LIBS} ${VX_CXX_RUNTIME} m ${VX_SYSTEM_LIBRARIES})
 list(REMOVE_DUPLICATES libraries)
 list(TRANSFORM libraries PREPEND -l)
 list(JOIN libraries " " needed)

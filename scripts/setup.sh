@@ -16,6 +16,7 @@ if [[ "${1:-}" != demo ]]; then
     libx11-dev libxtst-dev libxrender-dev libxdamage-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev flex
     xvfb xauth
+    g++-mingw-w64-x86-64-posix wine64
   )
 fi
 

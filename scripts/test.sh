@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: in the normal build and in an AddressSanitizer +
 # UndefinedBehaviorSanitizer build; installs the library and builds and runs the
-# examples against it; builds a Release tree with Clang; fuzzes briefly. Installs what is
+# examples against it; builds for Windows and tests that under Wine; builds a Release
+# tree with Clang; fuzzes briefly. Installs what is
 # missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,6 +36,9 @@ fi
 # The library as its users get it: installed, found by CMake and pkg-config, shared,
 # and inside another project.
 bash scripts/package.sh
+# Windows: cross-built with mingw-w64, its suite, tour, package and native window run
+# under Wine.
+bash scripts/windows.sh
 echo "== sanitizer build"
 run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
 

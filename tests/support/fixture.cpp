@@ -54,6 +54,9 @@ void VxTest::SetUp() {
   ASSERT_FALSE(directory_.empty());
   std::filesystem::current_path(directory_);
   vx::setfatalpause(0);
+  // Every test starts from nothing an earlier test of the process left behind (a close
+  // handler, say).
+  vx::resetlayers();
   vx::connectlayers();
 }
 
