@@ -17,7 +17,11 @@ if [[ "${1:-}" != demo ]]; then
     googletest libgtest-dev libgmock-dev libbenchmark-dev flex
     xvfb xauth
     g++-mingw-w64-x86-64-posix wine64
+    emscripten chromium
   )
+  # The browser test's driver comes from the npm registry; a Node.js that brings its own
+  # npm has no Debian package of it.
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()

@@ -53,6 +53,7 @@ struct Backend {
 
 extern const Backend sdlbackend;
 extern const Backend win32backend;
+extern const Backend canvasbackend;
 extern const Backend headlessbackend;
 
 // A back-end by the name --vx-backend= gives it, and the words that begin the fatal

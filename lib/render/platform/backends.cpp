@@ -8,8 +8,10 @@ namespace vx::platform {
 namespace {
 
 constexpr BackendEntry table[] = {
-#ifdef _WIN32
+#if defined(_WIN32)
     {"win32", &win32backend, "Can't open the window"},
+#elif defined(__EMSCRIPTEN__)
+    {"canvas", &canvasbackend, "Can't show the program on the page"},
 #else
     {"sdl", &sdlbackend, "Can't open the window"},
 #endif
