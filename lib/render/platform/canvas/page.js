@@ -191,6 +191,11 @@ Module.vxcanvas = (() => {
             .split(/[&\s]+/).filter((word) => word !== '');
   }
   Module.preRun = [].concat(Module.preRun || [], [restore]);
+  // The storage opens while the program downloads (the program's start waits for it),
+  // once the rest of the script has defined it.
+  if (typeof indexedDB !== 'undefined') {
+    Promise.resolve().then(() => IDBFS.getDB(FOLDER, () => {}));
+  }
   Module.onExit = () => ended('The program has ended');
   // exit() leaves the program by throwing, out of whatever event woke it.
   if (typeof window !== 'undefined') {
