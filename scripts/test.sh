@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test twice: in the normal build and in an AddressSanitizer +
 # UndefinedBehaviorSanitizer build; installs the library and builds and runs the
-# examples against it; builds for Windows and tests that under Wine; builds a Release
-# tree with Clang; fuzzes briefly. Installs what is
-# missing first.
+# examples against it; builds for Windows and tests that under Wine; builds the
+# demonstration for the browser and plays its tour in Chromium; builds a Release tree
+# with Clang; fuzzes briefly. Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -39,6 +39,9 @@ bash scripts/package.sh
 # Windows: cross-built with mingw-w64, its suite, tour, package and native window run
 # under Wine.
 bash scripts/windows.sh
+# The browser: the demonstration built with emscripten, its tour played in headless
+# Chromium with real pointer and key events and compared with the goldens.
+bash scripts/web.sh test
 echo "== sanitizer build"
 run build/sanitize -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
 
