@@ -119,6 +119,20 @@ class SdlWindow : public vxtest::VxTest, public ::testing::WithParamInterface<in
   bool hadprevious_ = false;
 };
 
+// The child's wait status once it has ended; killed when it has not within patience.
+int awaitend(pid_t child) {
+  auto deadline = Clock::now() + PATIENCE;
+  int status = 0;
+  pid_t done = 0;
+  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (done == 0) {
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+  }
+  return status;
+}
+
 // Reads the child's lines until `want` has been seen in order, or patience runs out.
 bool awaitlines(int in, std::string* seen, const std::vector<std::string>& want) {
   auto deadline = Clock::now() + PATIENCE;
@@ -428,14 +442,7 @@ TEST_F(SdlClose, TheCloseBoxAsksTheCloseHandler) {
   int status = 0;
   EXPECT_EQ(waitpid(child, &status, WNOHANG), 0) << "the program ended";
   vxtest::pressclosebox(display, window);
-  auto deadline = Clock::now() + PATIENCE;
-  pid_t done = 0;
-  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (done == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-  }
+  status = awaitend(child);
   XCloseDisplay(display);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
   awaitlines(fds[0], &seen, {"close root", "close root"});
@@ -487,15 +494,7 @@ TEST_F(SdlSound, TheAlertBeepsSilentlyWithoutADevice) {
   // After the keys, in order: the program has beeped by the time it closes.
   vxtest::pressclosebox(display, window);
   XFlush(display);
-  int status = 0;
-  auto deadline = Clock::now() + PATIENCE;
-  pid_t done = 0;
-  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (done == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-  }
+  int status = awaitend(child);
   XCloseDisplay(display);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 
