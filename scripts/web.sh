@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the demonstration as a web page with emscripten (the canvas back-end, no ports)
-# and serves it, or tests it in headless Chromium.
+# Builds the demonstration and the panel example as web pages with emscripten (the canvas
+# back-end, no ports) and serves them, or tests them in headless Chromium.
 #   scripts/web.sh          build, then serve the page on 127.0.0.1 and print its address
-#   scripts/web.sh build    build only, and print the folder that holds the page
+#   scripts/web.sh build    build only, and print the folder that holds the pages
 #   scripts/web.sh test     build, then play the tour in Chromium against the goldens
 # VX_WEB_PORT chooses the port served (8000).
 set -euo pipefail
@@ -22,18 +22,21 @@ glyphs=()
 if [[ -f build/normal/lib/glyphs.cpp ]]; then
   glyphs=("-DVX_GLYPHS=$root/build/normal/lib/glyphs.cpp")
 fi
-echo "== web: building the demonstration's page"
+echo "== web: building the demonstration's and the panel's pages"
 emcmake cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DVX_TESTS=OFF \
   -DVX_BENCH=OFF -DVX_INSTALL=OFF -DVX_STB_INCLUDE_DIR=/usr/include/stb "${glyphs[@]}" >/dev/null
-cmake --build "$out" -j "$jobs" --target zeftest
+cmake --build "$out" -j "$jobs" --target zeftest panel
 rm -rf "$page"
 mkdir -p "$page"
-cp "$out"/demo/zeftest.{html,js,wasm,data} "$page/"
-total=0
-for file in "$page"/*; do
-  total=$((total + $(gzip -9 -c "$file" | wc -c)))
+cp "$out"/demo/zeftest.{html,js,wasm,data} "$out"/examples/panel/panel.{html,js,wasm,data} "$page/"
+for name in zeftest panel; do
+  total=0
+  for file in "$page/$name".*; do
+    total=$((total + $(gzip -9 -c "$file" | wc -c)))
+  done
+  echo "web: $name.html in $page, $((total / 1024)) KiB compressed"
 done
-echo "web: the page in $page, $((total / 1024)) KiB compressed, built in $((SECONDS - start)) s"
+echo "web: built in $((SECONDS - start)) s"
 
 case "${1:-}" in
   build)
@@ -48,7 +51,7 @@ case "${1:-}" in
     ;;
   "")
     port=${VX_WEB_PORT:-8000}
-    echo "web: serving http://127.0.0.1:$port/zeftest.html (Control-C stops)"
+    echo "web: serving http://127.0.0.1:$port/zeftest.html and panel.html (Control-C stops)"
     exec python3 -m http.server -b 127.0.0.1 -d "$page" "$port"
     ;;
   *)

@@ -1,7 +1,8 @@
 // The demonstration's page in a real browser: its tour played with real pointer and key
 // events, the canvas compared pixel for pixel with the tour's golden pictures at each
 // screenshot line; then Quit ends the program with the ending said on the page, and a
-// reload finds what the program wrote in the browser's storage.
+// reload finds what the program wrote in the browser's storage. Last, the panel's page
+// (panel.html in the same folder) finds its saved state again after a reload.
 //   node tour.mjs PAGEFOLDER TOUR GOLDENFOLDER
 // Set VX_WEB_OUT to a folder to keep the pictures of a failing comparison there.
 import {spawn} from 'node:child_process';
@@ -190,6 +191,36 @@ try {
   const after = await page.evaluate(() => Module.vxcanvas.restored('error.log'));
   check(before.length > 0 && before === after,
         `a reload brings back the folder the program wrote (${before.length} bytes of error.log)`);
+
+  // The panel example, a page of its own, keeps its state in panel.state (VXsavestate on
+  // Quit, VXloadstate at start): the pump started before Quit runs again after a reload,
+  // its lamp lit and one start counted.
+  const panel = await browser.newPage();
+  panel.on('pageerror', (error) => console.log(`panel page error: ${error.message}`));
+  await panel.setViewport({width: 800, height: 600});
+  await panel.goto(url.replace(/zeftest\.html$/, 'panel.html'));
+  await panel.waitForFunction(() => Module.vxcanvas && Module.vxcanvas.frames() > 0);
+  const panelplayer = new Player(panel, await (await panel.$('#canvas')).boundingBox());
+  const kept = async () => {
+    const pixels = await canvaspixels(panel);
+    return [[214, 100, 90, 20], [494, 380, 100, 24]].map(([x, y, w, h]) =>
+        Buffer.concat(Array.from({length: h}, (_, row) =>
+            pixels.subarray(((y + row) * 640 + x) * 4, ((y + row) * 640 + x + w) * 4))));
+  };
+  const fresh = await kept();
+  await panelplayer.line('click 66 110');
+  await sleep(300);
+  const started = await kept();
+  await panelplayer.line('click 582 24');
+  await panel.waitForSelector('#ended:not([hidden])', {timeout: 5000});
+  await panel.evaluate(() => Module.vxcanvas.stored());
+  await panel.reload();
+  await panel.waitForFunction(() => Module.vxcanvas && Module.vxcanvas.frames() > 0);
+  const again = await kept();
+  const state = await panel.evaluate(() => FS.stat('panel.state').size);
+  check(fresh.every((part, i) => !part.equals(started[i])) &&
+        again.every((part, i) => part.equals(started[i])),
+        `a reload of the panel brings back its saved state (${state} bytes of panel.state)`);
 } finally {
   await browser.close();
   server.kill();

@@ -4,12 +4,16 @@
 // The page has one <canvas id="canvas">; its drawing buffer is the 640 x 480 screen and
 // CSS scales it by a whole number, so getImageData reads back the framebuffer's colours.
 // The program's files are packed into /package; at start they are copied into the
-// program's folder, /program, which is also its working folder. That folder is kept in
-// the browser's storage (IndexedDB) across reloads of the page: what the program writes
-// there (state files, logs) is stored soon after, and again when the program ends.
+// program's folder, /program/PAGE (PAGE is the page's name: /program/zeftest for
+// zeftest.html), which is also its working folder. That folder is kept in the browser's
+// storage (IndexedDB) across reloads of the page, apart from other pages' folders: what
+// the program writes there (state files, logs) is stored soon after, and again when the
+// program ends.
 Module.vxcanvas = (() => {
   const WIDTH = 640, HEIGHT = 480;
-  const FOLDER = '/program', PACKAGE = '/package';
+  const PAGE = typeof location === 'undefined' ? 'program' :
+      location.pathname.replace(/^.*\//, '').replace(/\.html?$/, '') || 'program';
+  const FOLDER = '/program/' + PAGE, PACKAGE = '/package';
   // The back-end's message kinds (backend.h).
   const PAINT = 0, PRESS = 1, RELEASE = 2, MOVE = 3, KEY = 4;
   const queue = [];
@@ -136,7 +140,7 @@ Module.vxcanvas = (() => {
 
   // Whatever the program wrote before, then the page's own files over it.
   function restore() {
-    FS.mkdir(FOLDER);
+    FS.mkdirTree(FOLDER);
     FS.mount(IDBFS, {}, FOLDER);
     addRunDependency('vxstate');
     FS.syncfs(true, (error) => {
@@ -184,8 +188,7 @@ Module.vxcanvas = (() => {
   // The program lives in its folder, named as the page; the page's query is its command
   // line (zeftest.html?--vx-scale=2 runs it with --vx-scale=2).
   if (typeof location !== 'undefined') {
-    const page = location.pathname.replace(/^.*\//, '').replace(/\.html?$/, '') || 'program';
-    Module.thisProgram = Module.thisProgram || FOLDER + '/' + page;
+    Module.thisProgram = Module.thisProgram || FOLDER + '/' + PAGE;
     Module.arguments = Module.arguments ||
         decodeURIComponent(location.search.slice(1).replace(/\+/g, ' '))
             .split(/[&\s]+/).filter((word) => word !== '');
