@@ -6,7 +6,7 @@
 //   node tour.mjs PAGEFOLDER TOUR GOLDENFOLDER
 // Set VX_WEB_OUT to a folder to keep the pictures of a failing comparison there.
 import {spawn} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:net';
 import {tmpdir} from 'node:os';
 import {basename, join} from 'node:path';
@@ -142,7 +142,10 @@ function compare(actual, goldenfile) {
 }
 
 const {server, url} = await serve();
-const profile = mkdtempSync(join(tmpdir(), 'vx-chromium-'));
+// The browser's profile is thrown away after the test, so it is kept in memory where the
+// system has a memory file system: on disk a fresh profile's first writes, the page's
+// storage among them, would be timed with the page.
+const profile = mkdtempSync(join(existsSync('/dev/shm') ? '/dev/shm' : tmpdir(), 'vx-chromium-'));
 const browser = await puppeteer.launch({
   executablePath: process.env.VX_CHROMIUM || '/usr/bin/chromium',
   headless: true,
@@ -154,12 +157,18 @@ try {
   const page = await browser.newPage();
   page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
   await page.setViewport({width: 800, height: 600});
-  const sent = Date.now();
+  // Load to first frame: from the page's navigation to the first frame put in the canvas,
+  // on a first visit (nothing cached, nothing stored) and on the reload below. The visit
+  // comes to a browser that has started, as a visitor's has: a blank page first, and
+  // half a second for the browser's own start.
+  const firstframe = async () => {
+    await page.waitForFunction(() => Module.vxcanvas && Module.vxcanvas.frames() > 0);
+    return Math.round(await page.evaluate(() => Module.vxcanvas.firstframe()));
+  };
+  await page.goto('about:blank');
+  await sleep(500);
   await page.goto(url);
-  await page.waitForFunction(() => Module.vxcanvas && Module.vxcanvas.frames() > 0);
-  const first = await page.evaluate(() => Module.vxcanvas.firstframe());
-  console.log(`first frame ${Math.round(first)} ms after the page was asked for ` +
-              `(${Date.now() - sent} ms here)`);
+  const cold = await firstframe();
 
   const box = await (await page.$('#canvas')).boundingBox();
   const player = new Player(page, box);
@@ -187,7 +196,8 @@ try {
     return Module.vxcanvas.read('error.log');
   });
   await page.reload();
-  await page.waitForFunction(() => Module.vxcanvas && Module.vxcanvas.frames() > 0);
+  const warm = await firstframe();
+  console.log(`load to first frame: ${cold} ms on the first visit, ${warm} ms on a reload`);
   const after = await page.evaluate(() => Module.vxcanvas.restored('error.log'));
   check(before.length > 0 && before === after,
         `a reload brings back the folder the program wrote (${before.length} bytes of error.log)`);
