@@ -23,15 +23,8 @@ file(GLOB_RECURSE VX_TEST_SOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOU
      ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
 list(REMOVE_ITEM VX_TEST_SOURCES ${VX_LINUX_ONLY})
 
-add_library(vx_testsupport STATIC
-  support/fixture.cpp
-  support/model_builder.cpp
-  support/load_fixture.cpp
-  support/interface_fixture.cpp
-  support/event_fixture.cpp
-  support/demo_fixture.cpp
-  support/stbpng.cpp
-)
+# Pictures read back with stb.
+add_library(vx_testsupport STATIC ${VX_SUPPORT_SOURCES} support/stbpng.cpp)
 target_include_directories(vx_testsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_include_directories(vx_testsupport SYSTEM PRIVATE ${VX_STB_INCLUDE_DIR})
 # Wine finds the build machine's files on drive Z:.

@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "support/child.h"
 #include "support/fixture.h"
 #include "support/xserver.h"
 #include "vx.h"
@@ -204,14 +205,9 @@ TEST_F(Sleep, TheLoopSleepsUntilSomethingNeedsTheTimer) {
   long idle = now();
 
   vxtest::pressclosebox(display, window);
-  int status = 0;
-  auto deadline = Clock::now() + std::chrono::seconds(20);
-  pid_t done = 0;
-  while ((done = waitpid(child.pid, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  ASSERT_EQ(done, child.pid) << "the window did not close";
+  int ended = vxtest::awaitexit(child.pid, 20);
   child.pid = -1;
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  ASSERT_EQ(ended, 0) << "the window did not close well";
   close(fds[0]);
   XCloseDisplay(display);
 

@@ -19,6 +19,7 @@
 #include "events/dispatch.h"
 #include "render/platform/framebuffer.h"
 #include "render/platform/platform.h"
+#include "support/child.h"
 #include "support/demo_fixture.h"
 #include "support/fixture.h"
 #include "support/xserver.h"
@@ -39,7 +40,8 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto PATIENCE = std::chrono::seconds(20);  // a generous bound, not a timing check
+constexpr int WAITSECONDS = 20;  // a generous bound, not a timing check
+constexpr auto PATIENCE = std::chrono::seconds(WAITSECONDS);
 constexpr const char* TITLE = "vx window probe";
 
 // The drawing the child shows: bands of colour and a small square.
@@ -118,20 +120,6 @@ class SdlWindow : public vxtest::VxTest, public ::testing::WithParamInterface<in
   std::string previous_;
   bool hadprevious_ = false;
 };
-
-// The child's wait status once it has ended; killed when it has not within patience.
-int awaitend(pid_t child) {
-  auto deadline = Clock::now() + PATIENCE;
-  int status = 0;
-  pid_t done = 0;
-  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (done == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-  }
-  return status;
-}
 
 // Reads the child's lines until `want` has been seen in order, or patience runs out.
 bool awaitlines(int in, std::string* seen, const std::vector<std::string>& want) {
@@ -278,17 +266,7 @@ TEST_P(SdlWindow, ShowsTheFrameReadsInputAndClosesWithStatusZero) {
 
   vxtest::pressclosebox(display, window);
 
-  int status = 0;
-  deadline = Clock::now() + PATIENCE;
-  pid_t done = 0;
-  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (done == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-  }
-  EXPECT_EQ(done, child) << "the window did not close";
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(vxtest::awaitexit(child, WAITSECONDS), 0) << "the window did not close well";
   close(fds[0]);
   XCloseDisplay(display);
 
@@ -442,9 +420,9 @@ TEST_F(SdlClose, TheCloseBoxAsksTheCloseHandler) {
   int status = 0;
   EXPECT_EQ(waitpid(child, &status, WNOHANG), 0) << "the program ended";
   vxtest::pressclosebox(display, window);
-  status = awaitend(child);
+  int ended = vxtest::awaitexit(child, WAITSECONDS);
   XCloseDisplay(display);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(ended, 0);
   awaitlines(fds[0], &seen, {"close root", "close root"});
   EXPECT_EQ(seen, "close root\nclose root\n");
   close(fds[0]);
@@ -494,9 +472,9 @@ TEST_F(SdlSound, TheAlertBeepsSilentlyWithoutADevice) {
   // After the keys, in order: the program has beeped by the time it closes.
   vxtest::pressclosebox(display, window);
   XFlush(display);
-  int status = awaitend(child);
+  int ended = vxtest::awaitexit(child, WAITSECONDS);
   XCloseDisplay(display);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(ended, 0);
 
   EXPECT_EQ(vxtest::readfile("terminal.txt"), "");
   std::string log = vxtest::readfile("error.log");

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "render/platform/framebuffer.h"
+#include "support/child.h"
 #include "support/demo_fixture.h"
 #include "support/xserver.h"
 
@@ -64,20 +65,6 @@ pid_t startwine(const std::string& program, const std::string& prefix, const std
   _exit(127);
 }
 
-// The exit status of a child, or -1 when it has not ended within `seconds` (it is then
-// killed).
-int awaitexit(pid_t child, int seconds) {
-  auto deadline = Clock::now() + std::chrono::seconds(seconds);
-  int status = 0;
-  pid_t done = 0;
-  while ((done = waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  if (done == child) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
-  return -1;
-}
-
 // Makes the Wine prefix in the build's folder once; test processes that find it making
 // wait for it. "" when it stands, else why not.
 std::string makeprefix(const std::string& wine, const std::string& prefix,
@@ -87,11 +74,12 @@ std::string makeprefix(const std::string& wine, const std::string& prefix,
   std::string why;
   if (!fs::exists(prefix + "/system.reg")) {
     std::string log = fs::absolute("wineboot.txt").string();
-    int status = awaitexit(startwine(wine, prefix, display, {"wineboot", "--init"}, log), 300);
+    int status =
+        vxtest::awaitexit(startwine(wine, prefix, display, {"wineboot", "--init"}, log), 300);
     // The registry is written when the server ends, a few seconds after the last program.
     std::string server = (fs::path(wine).parent_path() / "wineserver").string();
     if (status == 0 && access(server.c_str(), X_OK) == 0)
-      status = awaitexit(startwine(server, prefix, display, {"-w"}, log + ".server"), 300);
+      status = vxtest::awaitexit(startwine(server, prefix, display, {"-w"}, log + ".server"), 300);
     if (status != 0 || !fs::exists(prefix + "/system.reg"))
       why = vxtest::numbered("wineboot ended with status ", status) +
             " and no system.reg; it said:\n" + vxtest::readfile(log);
@@ -124,7 +112,7 @@ class Win32Window : public vxtest::DemoTest {
   }
 
   void TearDown() override {
-    if (child_ > 0) awaitexit(child_, 0);
+    if (child_ > 0) vxtest::awaitexit(child_, 0);
     if (display_ != nullptr) XCloseDisplay(display_);
     DemoTest::TearDown();
   }
@@ -253,7 +241,7 @@ TEST_F(Win32Window, ShowsTheDemonstrationTakesADragAndKeysAndQuits) {
   XTestFakeButtonEvent(display_, 1, True, 0);
   XTestFakeButtonEvent(display_, 1, False, 0);
   XFlush(display_);
-  EXPECT_EQ(awaitexit(child_, PATIENCE), 0) << vxtest::readfile("wine.txt");
+  EXPECT_EQ(vxtest::awaitexit(child_, PATIENCE), 0) << vxtest::readfile("wine.txt");
   child_ = -1;
 }
 
@@ -266,7 +254,7 @@ TEST_F(Win32Window, TheCloseBoxEndsItThroughItsCloseHandler) {
       << "); Wine said:\n"
       << vxtest::readfile("wine.txt");
   vxtest::pressclosebox(display_, window_);
-  EXPECT_EQ(awaitexit(child_, PATIENCE), 0) << vxtest::readfile("wine.txt");
+  EXPECT_EQ(vxtest::awaitexit(child_, PATIENCE), 0) << vxtest::readfile("wine.txt");
   child_ = -1;
   // Text files written on Windows end their lines with LF, as everywhere.
   std::string record = vxtest::readfile("session.txt");
